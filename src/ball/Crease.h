@@ -1,0 +1,5 @@
+#pragma once
+struct MatchState;
+
+// The batting end, once per flight tick: body, stumps, wide, bat contact.
+void CheckCrease(MatchState& s);

@@ -1,0 +1,175 @@
+#include "fakes/Fakes.h"
+
+#include <algorithm>
+#include <cctype>
+#include <stdexcept>
+
+#include "match/PanelDesign.h"
+
+namespace fakes {
+
+namespace {
+std::string Lower(std::string s) {
+  std::transform(s.begin(), s.end(), s.begin(), [](unsigned char c) { return std::tolower(c); });
+  return s;
+}
+
+template <std::size_t N>
+bool InGroup(const Option (&group)[N], Option option) {
+  return std::find(std::begin(group), std::end(group), option) != std::end(group);
+}
+}  // namespace
+
+// ---- FakeForms ----
+
+std::string FakeForms::Text(TextBox box) const {
+  if (!loaded) return "";
+  const auto it = texts.find(box);
+  return it == texts.end() ? "" : it->second;
+}
+
+void FakeForms::Load() {
+  loaded = true;
+  beginEnabled = true;
+  selected.clear();
+  for (Option option : panel::kDesignSelection) selected.insert(option);
+  for (TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
+    texts[box] = panel::DesignText(box);
+}
+
+void FakeForms::UnloadOptions() {
+  loaded = false;
+  log.push_back("unload");
+}
+
+void FakeForms::ShowOptions() {
+  if (!loaded) {
+    Load();
+    log.push_back("load");
+  }
+}
+
+std::shared_ptr<DisplaySurface> FakeForms::NewDisplay(DisplayEvents& gameEvents) {
+  events = &gameEvents;
+  lastDisplay = displayFactory ? displayFactory(gameEvents) : std::make_shared<RecordingDisplay>();
+  return lastDisplay;
+}
+
+void FakeForms::ShowResult(const std::string& line) {
+  resultShown = true;
+  resultLine = line;
+  log.push_back("show Form1");
+}
+
+void FakeForms::UnloadResult() {
+  resultShown = false;
+  log.push_back("unload Form1");
+}
+
+void FakeForms::MessageBox(const std::string& text) { messages.push_back(text); }
+
+void FakeForms::Select(Option option) {
+  auto clear = [this](const Option* first, const Option* last) {
+    for (auto it = first; it != last; ++it) selected.erase(*it);
+  };
+  if (InGroup(panel::kGameType, option)) clear(std::begin(panel::kGameType), std::end(panel::kGameType));
+  if (InGroup(panel::kBatting, option)) clear(std::begin(panel::kBatting), std::end(panel::kBatting));
+  if (InGroup(panel::kBowling, option)) clear(std::begin(panel::kBowling), std::end(panel::kBowling));
+  if (InGroup(panel::kCpu, option)) clear(std::begin(panel::kCpu), std::end(panel::kCpu));
+  selected.insert(option);
+}
+
+// ---- FakePictures ----
+
+FakePictures::FakePictures() {
+  sizes = {{"all.bmp", {640, 480}},     {"gamesp.bmp", {192, 64}},  {"smallsp.bmp", {64, 16}},
+           {"cball.bmp", {96, 32}},     {"bowler.bmp", {151, 9360}}, {"stumps.bmp", {192, 64}},
+           {"shots256.bmp", {320, 7600}}};
+}
+
+std::unique_ptr<Picture> FakePictures::LoadPicture(const std::string& fileName) {
+  loaded.push_back(fileName);
+  const std::string key = Lower(fileName);
+  if (notPictures.count(key)) RaiseError(kErrInvalidPicture);
+  const auto it = sizes.find(key);
+  if (it == sizes.end()) RaiseError(kErrFileNotFound);
+  return std::make_unique<FakePicture>(fileName, it->second.first, it->second.second);
+}
+
+// ---- RecordingDisplay ----
+
+void RecordingTileSet::Restore() {
+  log_.push_back({"Restore", {this}});
+  if (inner_) inner_->Restore();
+}
+
+void RecordingTileSet::ReloadPicture(const Picture& picture) {
+  log_.push_back({"ReloadPicture", {this, picture.FileName()}});
+  if (inner_) inner_->ReloadPicture(picture);
+}
+
+void RecordingDisplay::OpenDisplay() {
+  calls.push_back({"OpenDisplay", {}});
+  open = true;
+  if (inner_) inner_->OpenDisplay();
+}
+
+void RecordingDisplay::CloseDisplay() {
+  calls.push_back({"CloseDisplay", {}});
+  open = false;
+  if (inner_) inner_->CloseDisplay();
+}
+
+void RecordingDisplay::DrawText(const std::string& text, i16 x, i16 y) {
+  calls.push_back({"DrawText", {text, static_cast<long long>(x), static_cast<long long>(y)}});
+  if (inner_) inner_->DrawText(text, x, y);
+}
+
+void RecordingDisplay::ShowFrame() {
+  calls.push_back({"ShowFrame", {}});
+  if (inner_) inner_->ShowFrame();
+}
+
+TileSetRef RecordingDisplay::CreateTileSet(const Picture& picture, int w, int h) {
+  calls.push_back({"CreateTileSet", {picture.FileName(), static_cast<long long>(w),
+                                     static_cast<long long>(h)}});
+  TileSetRef inner = inner_ ? inner_->CreateTileSet(picture, w, h) : nullptr;
+  auto recording = std::make_shared<RecordingTileSet>(calls, inner);
+  tileSets_.push_back(recording);
+  return recording;
+}
+
+std::shared_ptr<Map> RecordingDisplay::CreateMap() {
+  calls.push_back({"CreateMap", {}});
+  return inner_ ? inner_->CreateMap() : std::make_shared<Map>();
+}
+
+const TileSet& RecordingDisplay::InnerOf(const TileSet& tileSet) const {
+  const auto* recording = dynamic_cast<const RecordingTileSet*>(&tileSet);
+  return (recording && recording->Inner()) ? *recording->Inner() : tileSet;
+}
+
+void RecordingDisplay::DrawMap(const TileSet& tileSet, const Map& map) {
+  calls.push_back({"DrawMap", {&tileSet, &map}});
+  if (inner_) inner_->DrawMap(InnerOf(tileSet), map);
+}
+
+void RecordingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) {
+  calls.push_back({"DrawTile", {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
+                                static_cast<long long>(y)}});
+  if (inner_) inner_->DrawTile(InnerOf(tileSet), tile, x, y);
+}
+
+// ---- ScriptedPump ----
+
+void ScriptedPump::YieldToEvents() {
+  ++yields;
+  if (next < steps.size()) {
+    steps[next++]();
+    return;
+  }
+  if (!fallback) throw std::logic_error("the scripted message loop ran out of steps");
+  fallback();
+}
+
+}  // namespace fakes

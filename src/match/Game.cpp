@@ -1,0 +1,168 @@
+#include "match/Game.h"
+
+#include <cmath>
+
+#include "ball/Delivery.h"
+#include "batting/Keyboard.h"
+#include "match/NumberText.h"
+#include "presentation/FrameTables.h"
+#include "presentation/MapRecovery.h"
+#include "tick/GameTick.h"
+
+namespace {
+constexpr const char* kBadDelay = "Game Delay (ms) must be a whole number from 0 to 32767";
+constexpr const char* kBadOvers = "Number Of Overs must be a number";
+}  // namespace
+
+Game::Game(Ports ports) : P(ports) {
+  // Seeded once at start, so two runs differ even when nothing reseeds.
+  Rnd.Reseed(P.clock->MillisecondsSinceMidnight());
+}
+
+void Game::cmdBegin_Click() {
+  if (matchRunning_ || !P.forms->OptionsLoaded() || !CheckSettings()) return;
+  matchRunning_ = true;
+  P.forms->SetBeginEnabled(false);
+  try {
+    S.Display = P.forms->NewDisplay(*this);
+    S.Display->OpenDisplay();
+    if (!LoadTileSets()) {
+      S.Display->CloseDisplay();
+      S.Display.reset();
+      matchRunning_ = false;
+      P.forms->SetBeginEnabled(true);
+      return;
+    }
+    CreateMap(*this);
+    FillFrameTables(S);
+    StartValues();
+    P.timer->SetEnabled(true);
+  } catch (const std::exception& error) {
+    CloseAfterError(error.what());
+    return;
+  }
+  RunMatchLoop();
+}
+
+// Both boxes are checked before anything is made, so a typo costs nothing.
+bool Game::CheckSettings() {
+  const auto overs = ReadNumber(TextOf(TextBox::Text3));
+  const auto delay = ReadNumber(TextOf(TextBox::Text4));
+  if (!overs) {
+    P.forms->MessageBox(kBadOvers);
+    return false;
+  }
+  if (!delay || std::nearbyint(*delay) < 0 || std::nearbyint(*delay) > 32767) {
+    P.forms->MessageBox(kBadDelay);
+    return false;
+  }
+  return true;
+}
+
+void Game::StartValues() {
+  S.QuitGame = false;
+  S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
+  S.BowlCursorX = 250;
+  S.BowlCursorY = 250;
+  P.timer->SetInterval(int16::Round(*ReadNumber(TextOf(TextBox::Text4))));
+  S.BallCrossX = 300;
+  S.BatsmanSpriteX = 180;
+  S.BowlerX = 130;
+  S.BowlerY = 410;
+  S.BallSpriteX = 180;
+  S.BallSpriteY = 160;
+  S.BallX = 250.0f;
+  S.BallY = 330.0f;
+  S.BatsmanX = 300;
+  S.RunUpCounter = 0;
+  S.BallCounter = 0;
+  S.FirstInnings = true;
+  if (Selected(Option::OptionBOWLe) || Selected(Option::OptionBOWLh)) S.CursorAccel = 1;
+}
+
+void Game::RunMatchLoop() {
+  do {
+    P.pump->YieldToEvents();
+  } while (!S.QuitGame && !pendingError_);
+  if (pendingError_) {
+    const std::string description = *pendingError_;
+    pendingError_.reset();
+    CloseAfterError(description);
+    return;
+  }
+  CloseMatch();
+}
+
+void Game::CloseMatch() {
+  P.timer->SetEnabled(false);
+  S.Display->CloseDisplay();
+  S.Team1Runs = S.Team2Runs = S.Team1Wickets = S.Team2Wickets = 0;
+  S.FirstInnings = true;
+  S.BallsInOver = 0;
+  S.OversBowled = 0;
+  matchRunning_ = false;
+  S.Display.reset();
+  P.forms->UnloadOptions();
+}
+
+// A run-time error in a match closes it cleanly and leaves the panel ready for
+// the next Begin, with the player's settings as they were.
+void Game::CloseAfterError(const std::string& description) {
+  P.timer->SetEnabled(false);
+  try {
+    if (S.Display) S.Display->CloseDisplay();
+  } catch (const std::exception&) {
+  }
+  S.Display.reset();
+  S.Team1Runs = S.Team2Runs = S.Team1Wickets = S.Team2Wickets = 0;
+  S.BallsInOver = S.OversBowled = 0;
+  S.FirstInnings = true;
+  S.InningsBreak = false;
+  S.QuitGame = false;
+  S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
+  S.BatLeftHeld = S.BatRightHeld = false;
+  S.ShotPlayed = false;
+  try {
+    NewBall(*this);
+  } catch (const std::exception&) {
+  }
+  matchRunning_ = false;
+  P.forms->MessageBox(description);
+  P.forms->SetBeginEnabled(true);
+}
+
+void Game::Command1_Click() {
+  S.Team1Runs = S.Team2Runs = S.Team1Wickets = S.Team2Wickets = 0;
+  S.FirstInnings = true;
+  S.BallsInOver = 0;
+  S.OversBowled = 0;
+  P.forms->ShowOptions();
+  P.forms->UnloadResult();
+}
+
+template <typename F>
+void Game::Guarded(F&& handler) {
+  if (!matchRunning_ || pendingError_) return;
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    pendingError_ = error.what();
+    P.timer->SetEnabled(false);
+  }
+}
+
+void Game::Timer1_Timer() {
+  Guarded([this] { GameTick(*this); });
+}
+
+void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
+  Guarded([this, keyCode] { KeyDown(*this, keyCode); });
+}
+
+void Game::Display_KeyUp(i16 keyCode, i16 /*shift*/) {
+  Guarded([this, keyCode] { KeyUp(*this, keyCode); });
+}
+
+void Game::CloseRequested() {
+  if (matchRunning_) S.QuitGame = true;
+}
