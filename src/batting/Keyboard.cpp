@@ -1,6 +1,60 @@
 #include "batting/Keyboard.h"
 
+#include "batting/KeyProcedures.h"
 #include "match/Game.h"
 
-void KeyDown(Game&, i16) {}
-void KeyUp(Game&, i16) {}
+namespace {
+
+using KeyProcedure = void (*)(Game&);
+
+struct KeyBinding {
+  i16 code;
+  KeyProcedure procedure;
+};
+
+// Looked up in this order; the first equal code acts.
+constexpr KeyBinding kKeyDown[] = {
+    {key::kLeft, KeyCursorLeft},  {key::kRight, KeyCursorRight}, {key::kUp, KeyCursorUp},
+    {key::kDown, KeyCursorDown},  {key::kZ, KeyBatLeft},         {key::kX, KeyBatRight},
+    {key::kPad1, KeySlowBall},    {key::kPad2, KeyMediumBall},   {key::kPad3, KeyFastBall},
+    {key::kPad5, KeyBowl},        {key::kSpace, KeySpace},       {key::kJ, KeyDefensive},
+    {key::kN, KeyDrive},          {key::kM, KeyGlance},          {key::kK, KeyHook},
+    {key::kH, KeyCut},
+};
+
+// Tab held plays the match in slow motion; released, it runs at 30 ms a tick.
+constexpr i16 kSlowMotionMs = 400;
+constexpr i16 kAfterSlowMotionMs = 30;
+
+}  // namespace
+
+void KeyDown(Game& g, i16 keyCode) {
+  if (keyCode == key::kEscape) {
+    g.S.QuitGame = true;
+    return;
+  }
+  if (keyCode == key::kTab) {
+    g.P.timer->SetInterval(kSlowMotionMs);
+    return;
+  }
+  for (const KeyBinding& binding : kKeyDown) {
+    if (binding.code == keyCode) {
+      binding.procedure(g);
+      return;
+    }
+  }
+}
+
+void KeyUp(Game& g, i16 keyCode) {
+  MatchState& s = g.S;
+  switch (keyCode) {
+    case key::kLeft: s.LeftHeld = false; break;
+    case key::kRight: s.RightHeld = false; break;
+    case key::kUp: s.UpHeld = false; break;
+    case key::kDown: s.DownHeld = false; break;
+    case key::kZ: s.BatLeftHeld = false; break;
+    case key::kX: s.BatRightHeld = false; break;
+    case key::kTab: g.P.timer->SetInterval(kAfterSlowMotionMs); break;
+    default: break;
+  }
+}

@@ -99,49 +99,65 @@ std::unique_ptr<Picture> FakePictures::LoadPicture(const std::string& fileName) 
 // ---- RecordingDisplay ----
 
 void RecordingTileSet::Restore() {
-  log_.push_back({"Restore", {this}});
+  sink_({"Restore", {this}});
   if (inner_) inner_->Restore();
 }
 
 void RecordingTileSet::ReloadPicture(const Picture& picture) {
-  log_.push_back({"ReloadPicture", {this, picture.FileName()}});
+  sink_({"ReloadPicture", {this, picture.FileName()}});
   if (inner_) inner_->ReloadPicture(picture);
 }
 
+void RecordingMap::SetSize(int columns, int rows) {
+  sink_({"SetSize", {static_cast<long long>(columns), static_cast<long long>(rows)}});
+  Map::SetSize(columns, rows);
+  if (inner_) inner_->SetSize(columns, rows);
+}
+
+void RecordingMap::SetTile(int column, int row, std::uint8_t tile) {
+  sink_({"SetTile", {static_cast<long long>(column), static_cast<long long>(row),
+                     static_cast<long long>(tile)}});
+  Map::SetTile(column, row, tile);
+  if (inner_) inner_->SetTile(column, row, tile);
+}
+
+RecordingDisplay::RecordingDisplay(std::shared_ptr<DisplaySurface> inner)
+    : sink([this](Call call) { calls.push_back(std::move(call)); }), inner_(std::move(inner)) {}
+
 void RecordingDisplay::OpenDisplay() {
-  calls.push_back({"OpenDisplay", {}});
+  sink({"OpenDisplay", {}});
   open = true;
   if (inner_) inner_->OpenDisplay();
 }
 
 void RecordingDisplay::CloseDisplay() {
-  calls.push_back({"CloseDisplay", {}});
+  sink({"CloseDisplay", {}});
   open = false;
   if (inner_) inner_->CloseDisplay();
 }
 
 void RecordingDisplay::DrawText(const std::string& text, i16 x, i16 y) {
-  calls.push_back({"DrawText", {text, static_cast<long long>(x), static_cast<long long>(y)}});
+  sink({"DrawText", {text, static_cast<long long>(x), static_cast<long long>(y)}});
   if (inner_) inner_->DrawText(text, x, y);
 }
 
 void RecordingDisplay::ShowFrame() {
-  calls.push_back({"ShowFrame", {}});
+  sink({"ShowFrame", {}});
   if (inner_) inner_->ShowFrame();
 }
 
 TileSetRef RecordingDisplay::CreateTileSet(const Picture& picture, int w, int h) {
-  calls.push_back({"CreateTileSet", {picture.FileName(), static_cast<long long>(w),
+  sink({"CreateTileSet", {picture.FileName(), static_cast<long long>(w),
                                      static_cast<long long>(h)}});
   TileSetRef inner = inner_ ? inner_->CreateTileSet(picture, w, h) : nullptr;
-  auto recording = std::make_shared<RecordingTileSet>(calls, inner);
+  auto recording = std::make_shared<RecordingTileSet>(sink, inner);
   tileSets_.push_back(recording);
   return recording;
 }
 
 std::shared_ptr<Map> RecordingDisplay::CreateMap() {
-  calls.push_back({"CreateMap", {}});
-  return inner_ ? inner_->CreateMap() : std::make_shared<Map>();
+  sink({"CreateMap", {}});
+  return std::make_shared<RecordingMap>(sink, inner_ ? inner_->CreateMap() : nullptr);
 }
 
 const TileSet& RecordingDisplay::InnerOf(const TileSet& tileSet) const {
@@ -150,12 +166,13 @@ const TileSet& RecordingDisplay::InnerOf(const TileSet& tileSet) const {
 }
 
 void RecordingDisplay::DrawMap(const TileSet& tileSet, const Map& map) {
-  calls.push_back({"DrawMap", {&tileSet, &map}});
-  if (inner_) inner_->DrawMap(InnerOf(tileSet), map);
+  sink({"DrawMap", {&tileSet, &map}});
+  const auto* recording = dynamic_cast<const RecordingMap*>(&map);
+  if (inner_) inner_->DrawMap(InnerOf(tileSet), recording ? recording->Drawn() : map);
 }
 
 void RecordingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) {
-  calls.push_back({"DrawTile", {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
+  sink({"DrawTile", {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
                                 static_cast<long long>(y)}});
   if (inner_) inner_->DrawTile(InnerOf(tileSet), tile, x, y);
 }

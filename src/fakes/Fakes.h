@@ -98,23 +98,40 @@ struct Call {
   std::vector<Arg> args;
 };
 
+using CallSink = std::function<void(Call)>;
+
 class RecordingTileSet : public TileSet {
  public:
-  RecordingTileSet(std::vector<Call>& log, TileSetRef inner) : log_(log), inner_(std::move(inner)) {}
+  RecordingTileSet(CallSink& sink, TileSetRef inner) : sink_(sink), inner_(std::move(inner)) {}
   void Restore() override;
   void ReloadPicture(const Picture& picture) override;
   const TileSetRef& Inner() const { return inner_; }
 
  private:
-  std::vector<Call>& log_;
+  CallSink& sink_;
   TileSetRef inner_;
+};
+
+class RecordingMap : public Map {
+ public:
+  RecordingMap(CallSink& sink, std::shared_ptr<Map> inner) : sink_(sink), inner_(std::move(inner)) {}
+  void SetSize(int columns, int rows) override;
+  void SetTile(int column, int row, std::uint8_t tile) override;
+  const Map& Drawn() const {
+    if (inner_) return *inner_;
+    return *this;
+  }
+
+ private:
+  CallSink& sink_;
+  std::shared_ptr<Map> inner_;
 };
 
 // Records every call; passes it on to an inner display when it has one (the
 // replay driver draws through the real Qt surface this way).
 class RecordingDisplay : public DisplaySurface {
  public:
-  explicit RecordingDisplay(std::shared_ptr<DisplaySurface> inner = nullptr) : inner_(std::move(inner)) {}
+  explicit RecordingDisplay(std::shared_ptr<DisplaySurface> inner = nullptr);
   void OpenDisplay() override;
   void CloseDisplay() override;
   void DrawText(const std::string& text, i16 x, i16 y) override;
@@ -125,7 +142,8 @@ class RecordingDisplay : public DisplaySurface {
   void DrawMap(const TileSet& tileSet, const Map& map) override;
   void DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) override;
 
-  std::vector<Call> calls;
+  std::vector<Call> calls;  // every call, unless the sink is replaced
+  CallSink sink;            // where calls go; by default appended to `calls`
   bool open = false;
 
  private:

@@ -36,8 +36,9 @@ class TileSet {
 // A grid of tile numbers for the background; the game's one map is 1 x 1.
 class Map {
  public:
-  void SetSize(int columns, int rows);
-  void SetTile(int column, int row, std::uint8_t tile);
+  virtual ~Map() = default;
+  virtual void SetSize(int columns, int rows);
+  virtual void SetTile(int column, int row, std::uint8_t tile);
   int Columns() const { return columns_; }
   int Rows() const { return rows_; }
   std::uint8_t Tile(int column, int row) const;

@@ -1,0 +1,28 @@
+// Gallowby: one Game for the whole run, wired to the desktop, starting on the
+// options form. The program ends when no form is left open.
+
+#include <QApplication>
+
+#include "match/Game.h"
+#include "match/QtClock.h"
+#include "match/QtEventPump.h"
+#include "match/QtForms.h"
+#include "match/QtTimer.h"
+#include "presentation/QtPictures.h"
+
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setApplicationName(QStringLiteral("gallowby"));
+
+  QtForms forms;
+  QtTimer timer;
+  QtPictures pictures;
+  QtClock clock;
+  QtEventPump pump;
+  Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
+  timer.OnTick([&game] { game.Timer1_Timer(); });
+  forms.Attach(game);
+
+  forms.ShowOptions();
+  return QApplication::exec();
+}

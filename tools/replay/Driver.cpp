@@ -1,0 +1,173 @@
+#include "Driver.h"
+
+#include <iostream>
+#include <map>
+
+#include "ControlNames.h"
+#include "Json.h"
+#include "presentation/DisplayWidget.h"
+#include "presentation/QtPictures.h"
+
+
+Driver::Driver(std::istream& script, std::ostream& out)
+    : script_(script),
+      out_(out),
+      pictures_(std::make_unique<QtPictures>()),
+      game_(Ports{&forms_, &timer_, pictures_.get(), &clock_, this}) {
+  forms_.writeLine = [this](const std::string& line) { Emit(line); };
+  forms_.displayFactory = [this](DisplayEvents& events) { return MakeDisplay(events); };
+  lastFrame_ = QImage(display::kWidth, display::kHeight, QImage::Format_RGB32);
+  lastFrame_.fill(Qt::black);
+}
+
+int Driver::Run() {
+  try {
+    while (auto command = script_.Next()) {
+      Execute(*command);
+      ExitIfNoForm();
+    }
+    return 0;
+  } catch (const DriverStop& stop) {
+    return stop.status;
+  } catch (const ScriptError& error) {
+    out_.flush();
+    std::cerr << "gallowby-replay: line " << error.line << ": " << error.message << '\n';
+    return 2;
+  }
+}
+
+// Inside the match loop, one event per yield: the rest of a `press`, the next
+// tick of a `tick N`, or the next command of the script.
+void Driver::YieldToEvents() {
+  if (keyUpPending_) {
+    const i16 code = *keyUpPending_;
+    keyUpPending_.reset();
+    game_.Display_KeyUp(code, 0);
+  } else if (ticksPending_ > 0) {
+    --ticksPending_;
+    DeliverTick();
+  } else {
+    ExecuteNext();
+  }
+}
+
+void Driver::ExecuteNext() {
+  auto command = script_.Next();
+  if (!command) {
+    out_.flush();
+    throw DriverStop{0};  // the script ended with the match still open
+  }
+  Execute(*command);
+}
+
+void Driver::ExitIfNoForm() {
+  if (forms_.OptionsLoaded() || forms_.resultShown) return;
+  Emit("{\"exit\": 0}");
+  out_.flush();
+  throw DriverStop{0};
+}
+
+void Driver::Execute(const Command& c) {
+  if (c.verb == "select") return Select(c);
+  if (c.verb == "text") return SetText(c);
+  if (c.verb == "clock") {
+    ExpectWords(c, 1);
+    clock_.ms = Integer(c, c.words[0]) % 86400000;
+    return;
+  }
+  if (c.verb == "begin") {
+    ExpectWords(c, 0);
+    return Begin();
+  }
+  if (c.verb == "tick") return Tick(c);
+  if (c.verb == "down") return Key(c, true, false);
+  if (c.verb == "up") return Key(c, false, true);
+  if (c.verb == "press") return Key(c, true, true);
+  if (c.verb == "lost") return Lost(c);
+  if (c.verb == "continue") {
+    ExpectWords(c, 0);
+    if (forms_.resultShown) game_.Command1_Click();
+    return;
+  }
+  if (c.verb == "print") return Print(c);
+  if (c.verb == "frame") return SaveFrame(c);
+  throw ScriptError{c.line, "unknown command \"" + c.verb + "\""};
+}
+
+void Driver::Begin() {
+  if (!forms_.OptionsLoaded()) return;
+  game_.cmdBegin_Click();
+  ticksPending_ = 0;  // what was left of a `tick N` when the match closed is dropped
+  keyUpPending_.reset();
+}
+
+void Driver::Select(const Command& c) {
+  ExpectWords(c, 1);
+  const auto it = OptionNames().find(c.words[0]);
+  if (it == OptionNames().end()) throw ScriptError{c.line, "no option button " + c.words[0]};
+  if (forms_.OptionsLoaded()) forms_.Select(it->second);
+}
+
+void Driver::SetText(const Command& c) {
+  if (c.words.empty()) throw ScriptError{c.line, "text needs a text box"};
+  const auto it = TextNames().find(c.words[0]);
+  if (it == TextNames().end()) throw ScriptError{c.line, "no text box " + c.words[0]};
+  if (forms_.OptionsLoaded()) forms_.SetText(it->second, c.rest);
+}
+
+void Driver::Tick(const Command& c) {
+  if (c.words.size() > 1) throw ScriptError{c.line, "tick takes one count"};
+  const long long count = c.words.empty() ? 1 : Integer(c, c.words[0]);
+  if (count < 0) throw ScriptError{c.line, "tick count must not be negative"};
+  if (!MatchInPlay() || count == 0) return;
+  ticksPending_ = count - 1;
+  DeliverTick();
+}
+
+// A timer event: only while Timer1 runs with an interval above 0; the clock
+// moves on by the timer's period.
+void Driver::DeliverTick() {
+  if (!MatchInPlay() || !timer_.Enabled() || timer_.PeriodMs() == 0) return;
+  clock_.Advance(timer_.PeriodMs());
+  ++ticksDelivered_;
+  inTick_ = true;
+  tickDraws_.clear();
+  game_.Timer1_Timer();
+  inTick_ = false;
+  Emit("{\"tick\": " + std::to_string(ticksDelivered_) + ", \"draws\": [" + tickDraws_ + "]}");
+}
+
+void Driver::Key(const Command& c, bool down, bool up) {
+  ExpectWords(c, 1);
+  const long long code = Integer(c, c.words[0]);
+  if (code < -32768 || code > 32767) throw ScriptError{c.line, "key code out of range"};
+  if (!MatchInPlay()) return;
+  if (down) game_.Display_KeyDown(static_cast<i16>(code), 0);
+  if (down && up) {
+    keyUpPending_ = static_cast<i16>(code);  // the release is the next event
+  } else if (up) {
+    game_.Display_KeyUp(static_cast<i16>(code), 0);
+  }
+}
+
+void Driver::Lost(const Command& c) {
+  ExpectWords(c, 1);
+  const long long index = Integer(c, c.words[0]);
+  if (index < -32768 || index > 32767) throw ScriptError{c.line, "index out of range"};
+  if (MatchInPlay()) game_.Display_TileSetLost(static_cast<i16>(index));
+}
+
+void Driver::ExpectWords(const Command& c, std::size_t count) const {
+  if (c.words.size() != count)
+    throw ScriptError{c.line, c.verb + " takes " + std::to_string(count) + " word(s)"};
+}
+
+long long Driver::Integer(const Command& c, const std::string& word) const {
+  try {
+    std::size_t used = 0;
+    const long long value = std::stoll(word, &used);
+    if (used == word.size()) return value;
+  } catch (const std::exception&) {
+  }
+  throw ScriptError{c.line, "not a whole number: \"" + word + "\""};
+}

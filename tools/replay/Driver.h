@@ -1,0 +1,75 @@
+#pragma once
+// The headless replay driver: the real game core, drawing through the real Qt
+// display surface offscreen and recording every call, driven by a script of
+// clicks, keys and timer ticks, writing what happens as JSON Lines.
+
+#include <memory>
+#include <optional>
+#include <ostream>
+#include <string>
+
+#include <QImage>
+#include <QPointer>
+
+#include "ReplayForms.h"
+#include "Script.h"
+#include "fakes/Fakes.h"
+#include "match/Game.h"
+
+class DisplayWidget;
+
+class Driver : public EventPump {
+ public:
+  Driver(std::istream& script, std::ostream& out);
+  // Runs the script to its end (0), to Escape (0), or to a bad line (2).
+  int Run();
+
+  // The match loop's yield: the next event of the script.
+  void YieldToEvents() override;
+
+ private:
+  void Execute(const Command& command);
+  void ExecuteNext();
+  void Begin();
+  void DeliverTick();
+  void DeliverKey(bool down, const Command& command);
+  void Print(const Command& command);
+  void SaveFrame(const Command& command);
+  void Select(const Command& command);
+  void SetText(const Command& command);
+  void Lost(const Command& command);
+  void Tick(const Command& command);
+  void Key(const Command& command, bool down, bool up);
+  void ExpectWords(const Command& command, std::size_t count) const;
+  long long Integer(const Command& command, const std::string& word) const;
+
+  std::shared_ptr<DisplaySurface> MakeDisplay(DisplayEvents& events);
+  void Record(const fakes::Call& call);
+  std::string CallJson(const fakes::Call& call) const;
+  std::string TileSetName(const TileSet* tileSet) const;
+  std::optional<std::string> ControlJson(const std::string& name) const;
+  void Emit(const std::string& line) { out_ << line << '\n'; }
+  void ExitIfNoForm();
+  bool MatchInPlay() const { return game_.MatchRunning(); }
+
+  Script script_;
+  std::ostream& out_;
+  ReplayForms forms_;
+  fakes::ManualTimer timer_;
+  fakes::FixedClock clock_;
+  std::unique_ptr<Pictures> pictures_;
+  Game game_;
+
+  QPointer<DisplayWidget> widget_;  // the real surface of the current match
+  QImage lastFrame_;                // the last frame shown, kept after the display closes
+  bool inTick_ = false;
+  std::string tickDraws_;
+  long long ticksDelivered_ = 0;
+  long long ticksPending_ = 0;
+  std::optional<i16> keyUpPending_;
+};
+
+// Thrown to stop the driver from anywhere, with its exit status.
+struct DriverStop {
+  int status;
+};

@@ -1,0 +1,86 @@
+// What the replay driver writes: display calls, printed values, saved frames.
+#include <QImageWriter>
+
+#include "Driver.h"
+#include "ControlNames.h"
+#include "Json.h"
+#include "StateFields.h"
+#include "presentation/DisplayWidget.h"
+
+namespace {
+
+const std::pair<const char*, TileSetRef MatchState::*> kTileSetNames[] = {
+    {"TileSetAll", &MatchState::TileSetAll},       {"TileSetGameSp", &MatchState::TileSetGameSp},
+    {"TileSetSmallSp", &MatchState::TileSetSmallSp}, {"TileSetCBall", &MatchState::TileSetCBall},
+    {"TileSetBowler", &MatchState::TileSetBowler}, {"TileSetStumps", &MatchState::TileSetStumps},
+    {"TileSetShots", &MatchState::TileSetShots},
+};
+
+}  // namespace
+
+std::shared_ptr<DisplaySurface> Driver::MakeDisplay(DisplayEvents& events) {
+  auto widget = std::make_shared<DisplayWidget>(events);
+  widget_ = widget.get();
+  auto recording = std::make_shared<fakes::RecordingDisplay>(widget);
+  recording->sink = [this](fakes::Call call) { Record(call); };
+  return recording;
+}
+
+void Driver::Record(const fakes::Call& call) {
+  // The last frame outlives the display: keep it when the display closes.
+  if (call.op == "CloseDisplay" && widget_) lastFrame_ = widget_->Frame();
+  if (!inTick_) {
+    Emit("{\"display\": " + CallJson(call) + "}");
+    return;
+  }
+  if (!tickDraws_.empty()) tickDraws_ += ", ";
+  tickDraws_ += CallJson(call);
+}
+
+std::string Driver::TileSetName(const TileSet* tileSet) const {
+  for (const auto& [name, member] : kTileSetNames)
+    if ((game_.S.*member).get() == tileSet) return json::Quote(name);
+  return "null";
+}
+
+std::string Driver::CallJson(const fakes::Call& call) const {
+  std::string out = "[" + json::Quote(call.op);
+  for (const fakes::Arg& arg : call.args) {
+    if (std::holds_alternative<const Map*>(arg)) continue;  // the one map goes unnamed
+    out += ", ";
+    if (const auto* n = std::get_if<long long>(&arg)) out += json::Number(*n);
+    if (const auto* s = std::get_if<std::string>(&arg)) out += json::Quote(*s);
+    if (const auto* t = std::get_if<const TileSet*>(&arg)) out += TileSetName(*t);
+  }
+  return out + "]";
+}
+
+std::optional<std::string> Driver::ControlJson(const std::string& name) const {
+  if (const auto t = TextNames().find(name); t != TextNames().end()) return json::Quote(forms_.Text(t->second));
+  if (const auto o = OptionNames().find(name); o != OptionNames().end()) return json::Bool(forms_.Value(o->second));
+  if (name == "Timer1.Interval") return json::Number(static_cast<long long>(timer_.Interval()));
+  if (name == "Timer1.Enabled") return json::Bool(timer_.Enabled());
+  return std::nullopt;
+}
+
+void Driver::Print(const Command& c) {
+  std::string out = "{\"print\": {";
+  for (std::size_t i = 0; i < c.words.size(); ++i) {
+    const std::string& name = c.words[i];
+    auto value = StateFieldJson(game_.S, name);
+    if (!value) value = ControlJson(name);
+    if (!value) throw ScriptError{c.line, "no variable or control named \"" + name + "\""};
+    out += (i ? ", " : "") + json::Quote(name) + ": " + *value;
+  }
+  Emit(out + "}}");
+}
+
+void Driver::SaveFrame(const Command& c) {
+  if (c.words.empty()) throw ScriptError{c.line, "frame needs a file name"};
+  std::string file = c.words[0];
+  for (std::size_t i = 1; i < c.words.size(); ++i) file += " " + c.words[i];
+  const QImage frame = widget_ ? widget_->Frame() : lastFrame_;
+  QImageWriter writer(QString::fromStdString(file), "png");
+  if (!writer.write(frame))
+    throw ScriptError{c.line, "cannot write " + file + ": " + writer.errorString().toStdString()};
+}

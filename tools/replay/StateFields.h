@@ -1,0 +1,11 @@
+#pragma once
+// The match state by name, as JSON values, for the replay driver's `print`.
+
+#include <optional>
+#include <string>
+
+struct MatchState;
+
+// The JSON value of a match-state variable, or nothing if there is no such name.
+std::optional<std::string> StateFieldJson(const MatchState& s, const std::string& name);
+bool IsStateField(const std::string& name);
