@@ -1,0 +1,172 @@
+// Begin, the match loop, the close-down and the ways a match can go wrong.
+#include <gtest/gtest.h>
+
+#include "fakes/Fakes.h"
+
+namespace {
+
+using fakes::Rig;
+
+// Runs Begin with a message loop that performs `steps` and then presses Escape.
+void BeginThenEscape(Rig& rig, std::vector<std::function<void()>> steps = {}) {
+  rig.pump.steps = std::move(steps);
+  rig.pump.fallback = [&rig] { rig.game.Display_KeyDown(27, 0); };
+  rig.game.cmdBegin_Click();
+}
+
+std::vector<std::string> Ops(const fakes::RecordingDisplay& display) {
+  std::vector<std::string> ops;
+  for (const auto& call : display.calls) ops.push_back(call.op);
+  return ops;
+}
+
+struct ThrowingDisplay : fakes::RecordingDisplay {
+  void ShowFrame() override { RaiseError(kErrSubscript); }
+};
+
+}  // namespace
+
+TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
+  Rig rig;
+  rig.forms.SetText(TextBox::Text4, "3.5");
+  BeginThenEscape(rig, {[&] { EXPECT_EQ(rig.timer.Interval(), 4); }});
+  EXPECT_FALSE(rig.timer.Enabled());
+  EXPECT_FALSE(rig.forms.loaded);
+  EXPECT_FALSE(rig.forms.resultShown);
+  auto& display = dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
+  EXPECT_FALSE(display.open);
+  EXPECT_EQ(rig.pictures.loaded, (std::vector<std::string>{"all.bmp", "GAMESP.bmp", "smallsp.bmp",
+                                                           "cball.bmp", "bowler.bmp", "stumps.bmp",
+                                                           "shots256.bmp"}));
+  EXPECT_EQ(Ops(display).front(), "OpenDisplay");
+  EXPECT_EQ(Ops(display).back(), "CloseDisplay");
+}
+
+TEST(MatchStart, TheLoopTestsQuitGameOnlyAfterEachYield) {
+  Rig rig;
+  rig.game.S.QuitGame = true;  // left over: Begin clears it before looping
+  BeginThenEscape(rig, {[] {}, [] {}});
+  EXPECT_EQ(rig.pump.yields, 3);
+}
+
+TEST(MatchStart, StartingValuesAndCursorAcceleration) {
+  const struct {
+    Option bowling;
+    i16 accel;
+  } cases[] = {{Option::OptionBOWLe, 1}, {Option::OptionBOWLh, 1}, {Option::OptionBOWLn, 0}};
+  for (const auto& c : cases) {
+    Rig rig;
+    rig.forms.Select(c.bowling);
+    BeginThenEscape(rig, {[&] {
+      const MatchState& s = rig.game.S;
+      EXPECT_EQ(s.CursorAccel, c.accel);
+      EXPECT_EQ(s.BowlCursorX, 250);
+      EXPECT_EQ(s.BallCrossX, 300);
+      EXPECT_EQ(s.BowlerY, 410);
+      EXPECT_TRUE(s.FirstInnings);
+      EXPECT_EQ(s.RunUpFrames[60], 32);
+      EXPECT_FALSE(rig.forms.beginEnabled);
+    }});
+  }
+}
+
+TEST(MatchStart, BadBitmapsAreNamedAndTheFormIsKept) {
+  const struct {
+    const char* file;
+    std::function<void(fakes::FakePictures&)> spoil;
+    const char* expected;
+  } cases[] = {
+      {"cball.bmp", [](auto& p) { p.sizes.erase("cball.bmp"); }, "cball.bmp is missing"},
+      {"stumps.bmp", [](auto& p) { p.notPictures.insert("stumps.bmp"); }, "stumps.bmp is not a picture"},
+      {"bowler.bmp", [](auto& p) { p.sizes["bowler.bmp"] = {151, 240 * 38}; }, "bowler.bmp is too small"},
+      {"all.bmp", [](auto& p) { p.sizes["all.bmp"] = {639, 480}; }, "all.bmp is too small"},
+  };
+  for (const auto& c : cases) {
+    Rig rig;
+    c.spoil(rig.pictures);
+    rig.forms.SetText(TextBox::Text1, "Kept");
+    rig.game.cmdBegin_Click();
+    ASSERT_EQ(rig.forms.messages.size(), 1u) << c.file;
+    EXPECT_NE(rig.forms.messages[0].find(c.expected), std::string::npos) << rig.forms.messages[0];
+    EXPECT_TRUE(rig.forms.loaded);
+    EXPECT_TRUE(rig.forms.beginEnabled);
+    EXPECT_EQ(rig.forms.Text(TextBox::Text1), "Kept");
+    EXPECT_FALSE(rig.timer.Enabled());
+    EXPECT_EQ(rig.pump.yields, 0);
+    EXPECT_FALSE(dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay).open);
+  }
+}
+
+TEST(MatchStart, ErrorInATickClosesTheMatchCleanly) {
+  Rig rig;
+  rig.forms.displayFactory = [](DisplayEvents&) { return std::make_shared<ThrowingDisplay>(); };
+  rig.pump.steps = {[&] {
+    rig.game.S.Team1Runs = 7;
+    rig.game.S.InningsBreak = true;
+    rig.game.Display_KeyDown(37, 0);
+    rig.game.Timer1_Timer();
+  }};
+  rig.game.cmdBegin_Click();
+  EXPECT_EQ(rig.forms.messages, std::vector<std::string>{"Subscript out of range"});
+  EXPECT_TRUE(rig.forms.loaded);
+  EXPECT_TRUE(rig.forms.beginEnabled);
+  EXPECT_FALSE(rig.timer.Enabled());
+  EXPECT_FALSE(rig.game.MatchRunning());
+  EXPECT_EQ(rig.game.S.Team1Runs, 0);
+  EXPECT_FALSE(rig.game.S.InningsBreak);
+  EXPECT_FALSE(rig.game.S.LeftHeld);
+  // Ready for the next Begin.
+  rig.forms.displayFactory = nullptr;
+  BeginThenEscape(rig);
+  EXPECT_FALSE(rig.forms.loaded);
+}
+
+TEST(MatchStart, ContinueResetsTheScoreAndBringsAFreshPanel) {
+  Rig rig;
+  rig.forms.ShowResult("Team1 are the winners");
+  rig.forms.UnloadOptions();
+  rig.game.S.Team2Runs = 12;
+  rig.game.S.FirstInnings = false;
+  rig.game.Command1_Click();
+  EXPECT_TRUE(rig.forms.loaded);
+  EXPECT_FALSE(rig.forms.resultShown);
+  EXPECT_EQ(rig.forms.Text(TextBox::Text3), "1");
+  EXPECT_EQ(rig.game.S.Team2Runs, 0);
+  EXPECT_TRUE(rig.game.S.FirstInnings);
+}
+
+TEST(TileSetRecovery, OnlyTheBackgroundIsRestoredAndAFailureClearsTheArrows) {
+  const struct {
+    i16 index;
+    bool allBmpMissing;
+    std::vector<std::string> ops;
+    bool arrowsKept;
+  } cases[] = {
+      {0, false, {"Restore", "ReloadPicture"}, true},  // the background
+      {3, false, {}, true},                              // the ball: left to the display
+      {0, true, {"Restore"}, false},                     // all.BMP gone
+      {9, false, {}, false},                             // no such tile set
+      {-1, false, {}, false},
+  };
+  for (const auto& c : cases) {
+    Rig rig;
+    BeginThenEscape(rig, {[&] {
+      auto& display = dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
+      display.calls.clear();
+      if (c.allBmpMissing) rig.pictures.sizes.erase("all.bmp");
+      rig.game.S.UpHeld = rig.game.S.RightHeld = true;
+      rig.game.Display_TileSetLost(c.index);
+      EXPECT_EQ(Ops(display), c.ops) << c.index;
+      EXPECT_EQ(rig.game.S.UpHeld && rig.game.S.RightHeld, c.arrowsKept) << c.index;
+    }});
+  }
+}
+
+TEST(TileSetRecovery, ReloadsTheBackgroundFromAllBmpInAnyCase) {
+  Rig rig;
+  BeginThenEscape(rig, {[&] {
+    rig.pictures.loaded.clear();
+    rig.game.Display_TileSetLost(0);
+    EXPECT_EQ(rig.pictures.loaded, std::vector<std::string>{"all.BMP"});
+  }});
+}
