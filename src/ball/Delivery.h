@@ -8,5 +8,7 @@ void StartRunUpOrChooseSpot(Game& g);
 void LaunchBall(MatchState& s);
 // One flight tick of the ball: ground point, height, pitching and hops.
 void MoveBall(MatchState& s);
+// Bowler, batsman's picture and ball back at their starting marks.
+void ResetPositions(MatchState& s);
 // Puts the per-ball state back for the next delivery.
 void NewBall(Game& g);

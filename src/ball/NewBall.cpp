@@ -32,6 +32,8 @@ void PlaceBowlCursor(Game& g) {
   }
 }
 
+}  // namespace
+
 // The pictures and the ball at their starting marks: the ball in the bowler's
 // hand, 170 pixels above the release point (250, 330).
 void ResetPositions(MatchState& s) {
@@ -43,7 +45,6 @@ void ResetPositions(MatchState& s) {
   s.BallX = 250;
   s.BallY = 330;
 }
-}  // namespace
 
 void NewBall(Game& g) {
   ClearBallLatches(g.S);

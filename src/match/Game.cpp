@@ -5,6 +5,7 @@
 #include "ball/Delivery.h"
 #include "batting/Keyboard.h"
 #include "match/NumberText.h"
+#include "opponent/Scoring.h"
 #include "presentation/FrameTables.h"
 #include "presentation/MapRecovery.h"
 #include "tick/GameTick.h"
@@ -66,13 +67,7 @@ void Game::StartValues() {
   S.BowlCursorY = 250;
   P.timer->SetInterval(int16::Round(*ReadNumber(TextOf(TextBox::Text4))));
   S.BallCrossX = 300;
-  S.BatsmanSpriteX = 180;
-  S.BowlerX = 130;
-  S.BowlerY = 410;
-  S.BallSpriteX = 180;
-  S.BallSpriteY = 160;
-  S.BallX = 250.0f;
-  S.BallY = 330.0f;
+  ResetPositions(S);
   S.BatsmanX = 300;
   S.RunUpCounter = 0;
   S.BallCounter = 0;
@@ -96,10 +91,7 @@ void Game::RunMatchLoop() {
 void Game::CloseMatch() {
   P.timer->SetEnabled(false);
   S.Display->CloseDisplay();
-  S.Team1Runs = S.Team2Runs = S.Team1Wickets = S.Team2Wickets = 0;
-  S.FirstInnings = true;
-  S.BallsInOver = 0;
-  S.OversBowled = 0;
+  ResetScore(S);
   matchRunning_ = false;
   S.Display.reset();
   P.forms->UnloadOptions();
@@ -114,9 +106,7 @@ void Game::CloseAfterError(const std::string& description) {
   } catch (const std::exception&) {
   }
   S.Display.reset();
-  S.Team1Runs = S.Team2Runs = S.Team1Wickets = S.Team2Wickets = 0;
-  S.BallsInOver = S.OversBowled = 0;
-  S.FirstInnings = true;
+  ResetScore(S);
   S.InningsBreak = false;
   S.QuitGame = false;
   S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
@@ -132,10 +122,7 @@ void Game::CloseAfterError(const std::string& description) {
 }
 
 void Game::Command1_Click() {
-  S.Team1Runs = S.Team2Runs = S.Team1Wickets = S.Team2Wickets = 0;
-  S.FirstInnings = true;
-  S.BallsInOver = 0;
-  S.OversBowled = 0;
+  ResetScore(S);
   P.forms->ShowOptions();
   P.forms->UnloadResult();
 }

@@ -78,3 +78,11 @@ void ScoreBall(Game& g) {
   }
   if (OverLimitReached(g)) EndInnings(g);
 }
+
+void ResetScore(MatchState& s) {
+  s.Team1Runs = s.Team2Runs = 0;
+  s.Team1Wickets = s.Team2Wickets = 0;
+  s.BallsInOver = 0;
+  s.OversBowled = 0;
+  s.FirstInnings = true;
+}
