@@ -47,35 +47,35 @@ OptionsForm::OptionsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
 }
 
 void OptionsForm::BuildLabelsAndOutlines() {
-  for (const auto& spec : layout::kLabels) {
-    auto* label = new QLabel(QString::fromUtf8(spec.caption), this);
-    label->setObjectName(QString::fromUtf8(spec.name));
-    label->setGeometry(Rect(spec.box));
+  for (const auto& item : layout::kLabels) {
+    auto* label = new QLabel(QString::fromUtf8(item.caption), this);
+    label->setObjectName(QString::fromUtf8(item.name));
+    label->setGeometry(Rect(item.box));
     label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
-    if (spec.pointSize > 0) label->setFont(DialogFont(*this, spec.pointSize, spec.bold));
+    if (item.pointSize > 0) label->setFont(DialogFont(*this, item.pointSize, item.bold));
     NarrowToFit(*label, label->text(), CaptionRoom(*label));
   }
-  for (const auto& spec : layout::kShapes) {
+  for (const auto& item : layout::kShapes) {
     auto* shape = new QFrame(this);
-    shape->setObjectName(QString::fromUtf8(spec.name));
+    shape->setObjectName(QString::fromUtf8(item.name));
     shape->setFrameStyle(QFrame::Box | QFrame::Plain);
-    shape->setGeometry(Rect(spec.box));
+    shape->setGeometry(Rect(item.box));
   }
-  for (const auto& spec : layout::kLines) {
+  for (const auto& item : layout::kLines) {
     auto* line = new QFrame(this);
-    line->setObjectName(QString::fromUtf8(spec.name));
+    line->setObjectName(QString::fromUtf8(item.name));
     line->setFrameStyle(QFrame::VLine | QFrame::Plain);
-    line->setGeometry(Rect(spec.box));
+    line->setGeometry(Rect(item.box));
   }
 }
 
 void OptionsForm::BuildSettings() {
-  for (const auto& spec : layout::kTexts) {
-    auto* text = new QLineEdit(QString::fromUtf8(panel::DesignText(spec.box)), this);
-    text->setObjectName(QString::fromUtf8(spec.name));
-    text->setGeometry(Rect(spec.where));
-    if (spec.pointSize > 0) text->setFont(DialogFont(*this, spec.pointSize));
-    texts_[Index(spec.box)] = text;
+  for (const auto& item : layout::kTexts) {
+    auto* text = new QLineEdit(QString::fromUtf8(panel::DesignText(item.box)), this);
+    text->setObjectName(QString::fromUtf8(item.name));
+    text->setGeometry(Rect(item.where));
+    if (item.pointSize > 0) text->setFont(DialogFont(*this, item.pointSize));
+    texts_[Index(item.box)] = text;
   }
   begin_ = new QPushButton(QString::fromUtf8(layout::kBeginCaption), this);
   begin_->setObjectName(QString::fromUtf8(layout::kBeginName));
@@ -88,20 +88,20 @@ void OptionsForm::BuildSettings() {
 void OptionsForm::BuildOptionGroups() {
   QGroupBox* frames[std::size(layout::kFrames)] = {};
   for (std::size_t i = 0; i < std::size(layout::kFrames); ++i) {
-    const auto& spec = layout::kFrames[i];
-    frames[i] = new QGroupBox(QString::fromUtf8(spec.caption), this);
-    frames[i]->setObjectName(QString::fromUtf8(spec.name));
-    frames[i]->setGeometry(Rect(spec.box));
+    const auto& item = layout::kFrames[i];
+    frames[i] = new QGroupBox(QString::fromUtf8(item.caption), this);
+    frames[i]->setObjectName(QString::fromUtf8(item.name));
+    frames[i]->setGeometry(Rect(item.box));
     NarrowToFit(*frames[i], frames[i]->title(), CaptionRoom(*frames[i]));
   }
-  for (const auto& spec : layout::kOptions) {
-    auto* button = new QRadioButton(QString::fromUtf8(spec.caption), frames[spec.frame]);
-    button->setObjectName(QString::fromUtf8(spec.name));
+  for (const auto& item : layout::kOptions) {
+    auto* button = new QRadioButton(QString::fromUtf8(item.caption), frames[item.frame]);
+    button->setObjectName(QString::fromUtf8(item.name));
     button->setFont(font());  // the form's, not the frame's (narrowed for its title)
-    button->setGeometry(Rect(spec.box));
+    button->setGeometry(Rect(item.box));
     NarrowToFit(*button, button->text(), CaptionRoom(*button));
     button->setAutoExclusive(true);
-    options_[Index(spec.option)] = button;
+    options_[Index(item.option)] = button;
   }
   for (Option option : panel::kDesignSelection) Button(option)->setChecked(true);
 }
@@ -110,7 +110,7 @@ void OptionsForm::BuildOptionGroups() {
 void OptionsForm::SetFocusOrder() {
   std::vector<QWidget*> order = {begin_, Box(TextBox::Text1), Box(TextBox::Text2),
                                  Box(TextBox::Text3)};
-  for (const auto& spec : layout::kOptions) order.push_back(Button(spec.option));
+  for (const auto& item : layout::kOptions) order.push_back(Button(item.option));
   order.push_back(Box(TextBox::Text4));
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   begin_->setFocus(Qt::OtherFocusReason);

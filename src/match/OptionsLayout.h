@@ -16,7 +16,7 @@ inline constexpr int kFormWidth = 624;
 inline constexpr int kFormHeight = 465;
 inline constexpr double kFormPointSize = 8.25;
 
-struct LabelSpec {
+struct LabelLayout {
   const char* name;
   const char* caption;
   Box box;
@@ -24,7 +24,7 @@ struct LabelSpec {
   bool bold;
 };
 
-inline constexpr LabelSpec kLabels[] = {
+inline constexpr LabelLayout kLabels[] = {
     {"Label1", "Gallowby", {168, 8, 305, 41}, 24, false},
     {"Label2(0)", "CONTROLS", {88, 64, 121, 25}, 13.5, false},
     {"Label12", "Batting Controls", {88, 104, 113, 17}, 8.25, true},
@@ -49,38 +49,38 @@ inline constexpr LabelSpec kLabels[] = {
 };
 
 // Rectangle outlines and the two vertical rules between the halves.
-struct ShapeSpec {
+struct ShapeLayout {
   const char* name;
   Box box;
 };
-inline constexpr ShapeSpec kShapes[] = {
+inline constexpr ShapeLayout kShapes[] = {
     {"Shape1", {16, 96, 273, 177}},
     {"Shape2", {16, 280, 273, 121}},
 };
-inline constexpr ShapeSpec kLines[] = {
+inline constexpr ShapeLayout kLines[] = {
     {"Line1", {312, 48, 1, 368}},
     {"Line2", {320, 48, 1, 368}},
 };
 
-struct TextSpec {
+struct TextLayout {
   TextBox box;
   const char* name;
   Box where;
   double pointSize;
 };
-inline constexpr TextSpec kTexts[] = {
+inline constexpr TextLayout kTexts[] = {
     {TextBox::Text1, "Text1", {480, 104, 137, 27}, 12},
     {TextBox::Text2, "Text2", {480, 144, 137, 27}, 12},
     {TextBox::Text3, "Text3", {528, 192, 41, 27}, 12},
     {TextBox::Text4, "Text4", {520, 424, 41, 19}, 0},
 };
 
-struct FrameSpec {
+struct FrameLayout {
   const char* name;
   const char* caption;
   Box box;
 };
-inline constexpr FrameSpec kFrames[] = {
+inline constexpr FrameLayout kFrames[] = {
     {"Frame1", "Game Type", {344, 224, 241, 49}},
     {"Frame2", "Batting Difficulty", {344, 296, 97, 97}},
     {"Frame3", "Bowling Difficulty", {440, 296, 97, 97}},
@@ -88,14 +88,14 @@ inline constexpr FrameSpec kFrames[] = {
 };
 
 // In focus order within each frame.
-struct OptionSpec {
+struct OptionLayout {
   Option option;
   const char* name;
   const char* caption;
   int frame;  // index into kFrames
   Box box;
 };
-inline constexpr OptionSpec kOptions[] = {
+inline constexpr OptionLayout kOptions[] = {
     {Option::Option1, "Option1", "Human V CPU", 0, {8, 16, 97, 25}},
     {Option::Option2, "Option2", "Human V Human", 0, {120, 16, 113, 25}},
     {Option::OptionBATe, "OptionBATe", "Easy", 1, {16, 24, 73, 17}},
