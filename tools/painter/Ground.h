@@ -1,0 +1,43 @@
+#pragma once
+// The background, all.bmp: one 640 x 480 tile. The ground seen from behind the
+// bowler's arm: striped outfield, the pitch running away up the screen to the
+// batting end, the creases where the game judges the ball, the boundary, the
+// stands and the sightscreen, and two dark scoreboards under the score lines.
+
+#include <QColor>
+#include <QImage>
+#include <cstdint>
+
+#include "painter/Geometry.h"
+
+namespace paint {
+namespace field {
+
+// The pitch's edges and the mowing stripes run to a point far above the
+// screen on the pitch's centre line.
+inline constexpr double PitchHalfWidthAtStumps = 76;  // at the batting crease
+inline constexpr double Widening = 0.12;              // per pixel down the screen
+inline constexpr double VanishY = art::BattingCreaseY - PitchHalfWidthAtStumps / Widening;
+inline constexpr int PitchTopY = art::BattingCreaseY - 24;
+inline constexpr int PitchBottomY = art::BowlingCreaseY + 34;
+
+double PitchHalfWidth(double y);
+// Across-the-ground coordinate: constant along a line to the vanishing point.
+double Across(double x, double y);
+// The boundary rope's screen row at x: a wide ellipse round the far end.
+double BoundaryY(double x);
+
+// Score lines are drawn over these: kept dark and plain.
+inline constexpr int LeftBoardX = 4, LeftBoardY = 4, LeftBoardRight = 306, LeftBoardBottom = 40;
+inline constexpr int RightBoardX = 534, RightBoardY = 4, RightBoardRight = 636,
+                     RightBoardBottom = 56;
+
+// A repeatable speckle in [-1, 1] for a pixel.
+double Speckle(int x, int y, std::uint32_t salt);
+QRgb Shade(QColor base, double amount);
+
+}  // namespace field
+
+QImage PaintGround();
+
+}  // namespace paint
