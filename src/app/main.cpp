@@ -24,5 +24,6 @@ int main(int argc, char* argv[]) {
   forms.Attach(game);
 
   forms.ShowOptions();
+  pictures.Prefetch();  // the bitmaps decode while the player sets the match up
   return QApplication::exec();
 }

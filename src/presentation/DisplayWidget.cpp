@@ -12,8 +12,7 @@ constexpr int kErrInvalidCall = 5;  // "Invalid procedure call or argument"
 }
 
 DisplayWidget::DisplayWidget(DisplayEvents& events, QWidget* parent)
-    : QWidget(parent), events_(events), frame_(display::kWidth, display::kHeight, QImage::Format_RGB32) {
-  frame_.fill(Qt::black);
+    : QWidget(parent), events_(events) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
   setMinimumSize(display::kWidth, display::kHeight);
@@ -28,7 +27,6 @@ QSize DisplayWidget::sizeHint() const { return {display::kWidth, display::kHeigh
 void DisplayWidget::OpenDisplay() {
   open_ = true;
   canvas_.Clear();
-  frame_ = canvas_.Finished();
   show();
   setFocus(Qt::OtherFocusReason);
   update();
@@ -43,13 +41,20 @@ void DisplayWidget::CloseDisplay() {
 
 void DisplayWidget::DrawText(const std::string& text, i16 x, i16 y) { canvas_.DrawText(text, x, y); }
 
+// Only the part of the picture that changed is repainted, as one rectangle
+// (which Qt copies fastest); a frame the same as the last costs no painting.
 void DisplayWidget::ShowFrame() {
-  frame_ = canvas_.Finished();  // shared until the next frame's first draw copies it
-  update();
+  canvas_.Finished();
+  const QRect changed = canvas_.Changed();
+  if (changed.isEmpty()) return;
+  const QRect target = FrameRect(size());
+  const int factor = target.width() / display::kWidth;
+  update(QRect(target.topLeft() + changed.topLeft() * factor, changed.size() * factor));
 }
 
 TileSetRef DisplayWidget::CreateTileSet(const Picture& picture, int tileWidth, int tileHeight) {
-  auto tileSet = std::make_shared<QtTileSet>(ImageOf(picture), tileWidth, tileHeight);
+  auto tileSet = std::make_shared<QtTileSet>(ImageOf(picture), tileWidth, tileHeight,
+                                             PreparedSpritesOf(picture));
   tileSets_.push_back(tileSet);
   return tileSet;
 }
@@ -83,7 +88,7 @@ void DisplayWidget::paintEvent(QPaintEvent*) {
   const QRect target = FrameRect(size());
   const QRegion border = QRegion(rect()).subtracted(QRegion(target));
   for (const QRect& strip : border) painter.fillRect(strip, Qt::black);
-  painter.drawImage(target, frame_);  // no smoothing: whole pixels stay square and sharp
+  painter.drawImage(target, Frame());  // no smoothing: whole pixels stay square and sharp
 }
 
 // ---- keys ----

@@ -33,7 +33,7 @@ class DisplayWidget : public QWidget, public DisplaySurface {
 
   bool IsOpen() const { return open_; }
   // The last frame shown, at 640 x 480.
-  const QImage& Frame() const { return frame_; }
+  const QImage& Frame() const { return canvas_.Shown(); }
   // Where the frame lands in a widget of `size`: scaled by the largest whole
   // factor that fits (at least 1), square pixels, centred.
   static QRect FrameRect(QSize size);
@@ -54,8 +54,7 @@ class DisplayWidget : public QWidget, public DisplaySurface {
   void ReleaseHeldKeys();
 
   DisplayEvents& events_;
-  SpriteCanvas canvas_;
-  QImage frame_;
+  SpriteCanvas canvas_;  // holds the frame on show between ticks
   std::vector<TileSetRef> tileSets_;
   std::set<i16> held_;  // keys down on this display, to release when it loses the focus
   bool open_ = false;

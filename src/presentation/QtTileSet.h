@@ -19,7 +19,9 @@ inline constexpr QRgb kTransparentKey = qRgb(255, 0, 255);
 
 class QtTileSet : public TileSet {
  public:
-  QtTileSet(const QImage& picture, int tileWidth, int tileHeight);
+  // `sprites`, when not null, is the picture already keyed (KeyedSprites),
+  // made ahead of time so cutting costs nothing.
+  QtTileSet(const QImage& picture, int tileWidth, int tileHeight, const QImage& sprites = {});
 
   void Restore() override;
   void ReloadPicture(const Picture& picture) override;
@@ -32,7 +34,7 @@ class QtTileSet : public TileSet {
   const QImage& Sprites() const { return sprites_; }
 
  private:
-  void Cut(const QImage& picture);
+  void Cut(const QImage& picture, const QImage& sprites = {});
 
   int tileWidth_, tileHeight_;
   int columns_ = 0, rows_ = 0;
@@ -44,3 +46,9 @@ class QtTileSet : public TileSet {
 // The picture behind a Picture the display was handed; raises "Invalid picture"
 // for one that was not loaded by the Qt picture loader.
 const QImage& ImageOf(const Picture& picture);
+// Its keyed form, if the loader made it ahead of time; otherwise a null image.
+const QImage& PreparedSpritesOf(const Picture& picture);
+
+// A picture as sprites: premultiplied ARGB, magenta fully transparent, every
+// other pixel fully opaque.
+QImage KeyedSprites(const QImage& picture);

@@ -1,5 +1,7 @@
 #include <QApplication>
 #include <QKeyEvent>
+#include <QPaintEvent>
+#include <QScreen>
 #include <QLineEdit>
 #include <gtest/gtest.h>
 
@@ -139,6 +141,44 @@ TEST_F(DisplayTest, TextIsLightWithADarkShadow) {
   EXPECT_GT(light, 20);
   EXPECT_GT(dark, 20);
   EXPECT_EQ(outside, 0) << "text starts at its top-left corner";
+}
+
+// Only the part of the picture that changed is repainted, and a frame the
+// same as the last is not painted at all; the screen must still show every
+// frame exactly.
+class PaintWatcher : public QObject {
+ public:
+  bool eventFilter(QObject*, QEvent* event) override {
+    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+    return false;
+  }
+  std::vector<QRegion> regions;
+};
+
+TEST_F(DisplayTest, RepaintsWhatChangedAndNothingElse) {
+  display.resize(640, 480);
+  PaintWatcher watcher;
+  display.installEventFilter(&watcher);
+  const auto onScreen = [this] {
+    QApplication::processEvents();
+    return QGuiApplication::primaryScreen()->grabWindow(display.winId()).toImage().convertToFormat(
+        QImage::Format_RGB32);
+  };
+  const struct { int x, y; QRect painted; } frames[] = {
+      {20, 20, {0, 0, 640, 480}},    // the first frame over the black one opened with
+      {100, 50, {20, 20, 84, 33}},   // the sprite moved: where it was and where it is
+      {100, 50, {}},                 // the same again: no paint at all
+  };
+  for (const auto& f : frames) {
+    watcher.regions.clear();
+    DrawField();
+    display.DrawTile(*sheet, 0, static_cast<i16>(f.x), static_cast<i16>(f.y));
+    display.ShowFrame();
+    EXPECT_EQ(onScreen(), display.Frame()) << f.x << "," << f.y;
+    QRegion painted;
+    for (const QRegion& region : watcher.regions) painted += region;
+    EXPECT_EQ(painted.boundingRect(), f.painted) << f.x << "," << f.y;
+  }
 }
 
 TEST_F(DisplayTest, TileSetsAreListedInTheOrderMadeAndReloadReCuts) {

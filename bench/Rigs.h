@@ -1,0 +1,47 @@
+#pragma once
+// Whole games for timing, wired like the tests' rig but with a choice of
+// display: the real Qt surface (drawing into its 640 x 480 back buffer, with
+// the real bitmaps from the program's folder) or a display that does nothing.
+
+#include <functional>
+#include <memory>
+
+#include "NullDisplay.h"
+#include "fakes/Fakes.h"
+#include "presentation/QtPictures.h"
+
+class DisplayWidget;
+
+namespace bench {
+
+// The real display widget and the real bitmaps; needs a QApplication.
+struct DrawnRig {
+  DrawnRig();
+  fakes::FakeForms forms;
+  fakes::ManualTimer timer;
+  QtPictures pictures;
+  fakes::FixedClock clock;
+  fakes::ScriptedPump pump;
+  Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
+  DisplayWidget* widget = nullptr;  // the current match's surface
+};
+
+// The game's logic alone: pictures of the right sizes, nothing drawn.
+struct NullRig {
+  NullRig();
+  fakes::Rig rig;
+  Game& game = rig.game;
+};
+
+// Presses Begin and runs `inMatch` as the match loop's first event; the match
+// is closed when it returns. False if the match never started or a run-time
+// error closed it.
+bool RunInMatch(Game& game, fakes::FakeForms& forms, fakes::ScriptedPump& pump,
+                const std::function<void()>& inMatch);
+
+// From waiting, bowls a ball and ticks until it has flown `flightTicks` ticks
+// (the ball pitches at about 20 and passes the batsman at about 40). False if
+// the ball is not in the air by then.
+bool BowlToMidFlight(Game& game, int flightTicks = 30);
+
+}  // namespace bench

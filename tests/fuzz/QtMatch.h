@@ -1,0 +1,80 @@
+#pragma once
+// A whole Game as the program runs it, but for the options form: the display
+// is the real Qt widget, in a window beside a text box that can take the
+// focus from it, and the bitmaps are real files in a folder of the test's own.
+
+#include <QByteArray>
+#include <QLineEdit>
+#include <QPointer>
+#include <QString>
+#include <QTemporaryDir>
+#include <QWidget>
+#include <string>
+
+#include "fakes/Fakes.h"
+#include "presentation/DisplayWidget.h"
+#include "presentation/QtPictures.h"
+
+namespace fuzz {
+
+// The seven bitmaps with the tile size the game cuts each into and how many
+// tiles it draws from it.
+struct BitmapFile {
+  const char* name;
+  int tileWidth, tileHeight;
+  int tiles;
+};
+
+// clang-format off
+inline constexpr BitmapFile kBitmaps[] = {
+    // file            tile width  height  tiles
+    {"all.bmp",        640,        480,    1},
+    {"GAMESP.bmp",     64,         64,     3},
+    {"smallsp.bmp",    16,         16,     4},
+    {"cball.bmp",      32,         32,     3},
+    {"bowler.bmp",     151,        240,    39},
+    {"stumps.bmp",     64,         64,     3},
+    {"shots256.bmp",   320,        200,    38},
+};
+// clang-format on
+
+// A BMP file of the given size, its tiles in one column.
+QByteArray BmpOf(int width, int height);
+QByteArray GoodBitmap(const BitmapFile& bitmap);
+
+// A folder holding all seven good bitmaps, made once and shared.
+class BitmapFolder {
+ public:
+  BitmapFolder();
+  QString Path() const { return dir_.path(); }
+  QString FileOf(const BitmapFile& bitmap) const { return dir_.filePath(bitmap.name); }
+  void Write(const BitmapFile& bitmap, const QByteArray& bytes) const;
+  void Remove(const BitmapFile& bitmap) const;
+  void Restore(const BitmapFile& bitmap) const { Write(bitmap, GoodBitmap(bitmap)); }
+
+ private:
+  QTemporaryDir dir_;
+};
+
+class QtMatch {
+ public:
+  explicit QtMatch(const QString& folder);
+  // The display of the match in play, or null.
+  DisplayWidget* Display() const { return display_; }
+  // The six held-key flags, as "LeftHeld RightHeld ..." of those set.
+  std::string HeldFlags() const;
+
+  QWidget window;
+  QLineEdit* other;  // takes the focus away from the display
+  fakes::FakeForms forms;
+  fakes::ManualTimer timer;
+  QtPictures pictures;
+  fakes::FixedClock clock;
+  fakes::ScriptedPump pump;
+  Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
+
+ private:
+  QPointer<DisplayWidget> display_;
+};
+
+}  // namespace fuzz

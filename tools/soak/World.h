@@ -1,0 +1,90 @@
+#pragma once
+// One run of the program on fakes, as the soak plays it: the real Game, an
+// options form that lets the scorer look over the game's shoulder at the
+// moment a ball is scored, and a display that draws nothing but makes sure
+// every sprite the game asks for exists in its tile set.
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "Report.h"
+#include "fakes/Fakes.h"
+#include "match/Game.h"
+
+namespace soak {
+
+// The field as a scorer reads it between two events of the match loop.
+struct Snapshot {
+  bool firstInnings, inningsBreak, quitGame, runUpStarted, ballBowled, wideBall, stumpCheckDone;
+  i16 runUpCounter, ballCounter;
+  i16 team1Runs, team1Wickets, team2Runs, team2Wickets, ballsInOver, oversBowled;
+  std::string outcome;
+
+  static Snapshot Of(const MatchState& s);
+  std::string Describe() const;
+};
+
+// What the scorer sees when the game reads "Number Of Overs" to close the
+// scoring of a ball: the ball's outcome is still on the board then.
+struct ScoringMoment {
+  Snapshot field;
+  std::string oversText;
+};
+
+class WatchingForms : public fakes::FakeForms {
+ public:
+  std::string Text(TextBox box) const override;
+
+  const Game* game = nullptr;
+  bool watching = false;  // only inside a tick
+  mutable std::vector<ScoringMoment> moments;
+};
+
+// A tile set that knows how many tiles its picture holds.
+class CountedTileSet : public TileSet {
+ public:
+  CountedTileSet(std::string name, int tiles) : name(std::move(name)), tiles(tiles) {}
+  void Restore() override {}
+  void ReloadPicture(const Picture&) override {}
+  std::string name;
+  int tiles;
+};
+
+class CheckingDisplay : public DisplaySurface {
+ public:
+  void OpenDisplay() override { open = true; }
+  void CloseDisplay() override { open = false; }
+  void DrawText(const std::string&, i16, i16) override {}
+  void ShowFrame() override { ++frames; }
+  TileSetRef CreateTileSet(const Picture& picture, int tileWidth, int tileHeight) override;
+  const std::vector<TileSetRef>& GetTileSets() const override { return tileSets_; }
+  std::shared_ptr<Map> CreateMap() override { return std::make_shared<Map>(); }
+  void DrawMap(const TileSet& tileSet, const Map& map) override;
+  void DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) override;
+
+  bool open = false;
+  int frames = 0;
+  std::string fault;  // the first sprite asked for that does not exist
+
+ private:
+  void Need(const TileSet& tileSet, int tile);
+  std::vector<TileSetRef> tileSets_;
+};
+
+// The world outside the game: the panel, timer, pictures, clock and message
+// loop, and the Game itself, for one run of the program.
+struct World {
+  explicit World(std::uint64_t seed);
+
+  WatchingForms forms;
+  fakes::ManualTimer timer;
+  fakes::FakePictures pictures;
+  fakes::FixedClock clock;
+  fakes::ScriptedPump pump;
+  Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
+  std::shared_ptr<CheckingDisplay> display;  // the current match's
+};
+
+}  // namespace soak
