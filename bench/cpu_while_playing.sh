@@ -48,7 +48,8 @@ trap cleanup EXIT
 start_xvfb() {
   local n=$(( 100 + RANDOM % 800 ))
   [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && return 1
-  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp >/dev/null 2>&1 &
+  # -noreset: a server resetting as its last client leaves refuses the next one.
+  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do
@@ -93,7 +94,13 @@ launch() {
     kill -0 "$game_pid" 2>/dev/null || break
   done
   if [[ -z "$window" ]]; then
-    echo "cpu_while_playing: the options form never showed; the game said:" >&2
+    local status="still running"
+    if ! kill -0 "$game_pid" 2>/dev/null; then
+      status=0
+      wait "$game_pid" || status=$?
+      status="exit status $status"
+    fi
+    echo "cpu_while_playing: the options form never showed ($status); the game said:" >&2
     tail -n 5 "$log" >&2
     exit 1
   fi
