@@ -1,13 +1,11 @@
-// One QApplication for the whole program, on Qt's offscreen platform unless
-// told otherwise, made before the first test.
-#include <gtest/gtest.h>
-
+// The Qt tests need one QApplication; it is made before the first test and
+// runs on Qt's offscreen platform unless told otherwise.
 #include <QApplication>
-#include <memory>
+#include <gtest/gtest.h>
 
 namespace {
 
-class QtApplication : public ::testing::Environment {
+class QtApplicationEnvironment : public ::testing::Environment {
  public:
   void SetUp() override {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -17,11 +15,11 @@ class QtApplication : public ::testing::Environment {
 
  private:
   int argc_ = 1;
-  char name_[10] = "test_fuzz";
+  char name_[16] = "gallowby-tests";
   char* argv_[2] = {name_, nullptr};
   std::unique_ptr<QApplication> app_;
 };
 
-const auto* const kApplication = ::testing::AddGlobalTestEnvironment(new QtApplication);
+const auto* const kEnvironment = ::testing::AddGlobalTestEnvironment(new QtApplicationEnvironment);
 
 }  // namespace
