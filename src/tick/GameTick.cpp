@@ -5,13 +5,11 @@
 #include <string>
 
 #include "ball/BowlCursor.h"
-#include "ball/Crease.h"
 #include "ball/Delivery.h"
 #include "match/Game.h"
 #include "match/Outcome.h"
 #include "opponent/Computer.h"
 #include "opponent/Scoring.h"
-#include "tick/Animation.h"
 #include "tick/Movement.h"
 #include "tick/Phases.h"
 
