@@ -27,43 +27,36 @@ std::string Shape(const QJsonValue& value) {
 
 }  // namespace
 
+// A first-innings picture: background and the two information lines, then the
+// phase's sprites, then the score lines, the batting marker and the frame.
+std::vector<std::string> FirstInningsPicture(const std::vector<std::string>& sprites) {
+  std::vector<std::string> picture = {R"(["DrawMap","TileSetAll"])", kShotLine, kOutcomeLine};
+  picture.insert(picture.end(), sprites.begin(), sprites.end());
+  picture.insert(picture.end(), {kScoreLine, kOversLine, kMarker, R"(["ShowFrame"])"});
+  return picture;
+}
+
 TEST(Delivery, WaitingPictureIsDrawnBackToFront) {
   const auto result = RunReplay("begin\ntick\n");
   ASSERT_EQ(result.Ticks().size(), 1u);
-  const std::vector<std::string> expected = {
-      R"(["DrawMap","TileSetAll"])",
-      kShotLine,
-      kOutcomeLine,
-      R"(["DrawTile","TileSetStumps",0,320,90])",
-      R"(["DrawTile","TileSetStumps",0,320,340])",
-      R"(["DrawTile","TileSetShots",0,180,0])",
-      kScoreLine,
-      kOversLine,
-      kMarker,
-      R"(["ShowFrame"])",
-  };
-  EXPECT_EQ(CompactAll(result.Ticks()[0]), expected);
+  EXPECT_EQ(CompactAll(result.Ticks()[0]), FirstInningsPicture({
+                                               R"(["DrawTile","TileSetStumps",0,320,90])",
+                                               R"(["DrawTile","TileSetStumps",0,320,340])",
+                                               R"(["DrawTile","TileSetShots",0,180,0])",
+                                           }));
 }
 
 TEST(Delivery, RunUpDrawsCursorBowlerStumpsBatsman) {
   // "Easy" bowling keeps the cursor where the match start put it, (250, 250).
   const auto result = RunReplay("select OptionBOWLe\nbegin\npress 99\npress 101\ntick\n");
   ASSERT_EQ(result.Ticks().size(), 1u);
-  const std::vector<std::string> expected = {
-      R"(["DrawMap","TileSetAll"])",
-      kShotLine,
-      kOutcomeLine,
-      R"(["DrawTile","TileSetGameSp",0,250,250])",
-      R"(["DrawTile","TileSetBowler",1,131,410])",
-      R"(["DrawTile","TileSetStumps",0,320,90])",
-      R"(["DrawTile","TileSetStumps",0,320,340])",
-      R"(["DrawTile","TileSetShots",0,180,0])",
-      kScoreLine,
-      kOversLine,
-      kMarker,
-      R"(["ShowFrame"])",
-  };
-  EXPECT_EQ(CompactAll(result.Ticks()[0]), expected);
+  EXPECT_EQ(CompactAll(result.Ticks()[0]), FirstInningsPicture({
+                                               R"(["DrawTile","TileSetGameSp",0,250,250])",
+                                               R"(["DrawTile","TileSetBowler",1,131,410])",
+                                               R"(["DrawTile","TileSetStumps",0,320,90])",
+                                               R"(["DrawTile","TileSetStumps",0,320,340])",
+                                               R"(["DrawTile","TileSetShots",0,180,0])",
+                                           }));
 }
 
 TEST(Delivery, ReleaseTickDrawsTheFlightPicture) {

@@ -47,20 +47,15 @@ Camera BatsmanCamera() {
 }
 
 QImage PaintBatsmanTile(int tile) {
-  QImage canvas = NewCanvas(game::BatsmanTileWidth, game::BatsmanTileHeight);
-  QPainter p(&canvas);
-  p.setRenderHint(QPainter::Antialiasing);
   const Figure& figure = BatsmanFigure();
-  PaintFigure(p, BatsmanCamera(), figure, Solve(figure.body, figure.bat, BatsmanPose(tile)));
-  p.end();
-  return KeyToMagenta(canvas);
+  return PaintTile(game::BatsmanTileWidth, game::BatsmanTileHeight, Edges::Smooth, [&](QPainter& p) {
+    PaintFigure(p, BatsmanCamera(), figure, Solve(figure.body, figure.bat, BatsmanPose(tile)));
+  });
 }
 
 QImage PaintBatsmanSheet() {
-  TileSheet sheet(game::BatsmanTileWidth, game::BatsmanTileHeight, BatsmanSheetColumns,
-                  BatsmanSheetRows);
-  for (int tile = 0; tile < BatsmanTiles; ++tile) sheet.Put(tile, PaintBatsmanTile(tile));
-  return sheet.Image();
+  return PaintSheet(game::BatsmanTileWidth, game::BatsmanTileHeight, BatsmanSheetColumns,
+                    BatsmanSheetRows, BatsmanTiles, PaintBatsmanTile);
 }
 
 }  // namespace paint

@@ -47,20 +47,15 @@ const Figure& BowlerFigure() {
 Camera BowlerCamera() { return {kOriginX, kOriginY}; }
 
 QImage PaintBowlerTile(int tile) {
-  QImage canvas = NewCanvas(game::BowlerTileWidth, game::BowlerTileHeight);
-  QPainter p(&canvas);
-  p.setRenderHint(QPainter::Antialiasing);
   const Figure& figure = BowlerFigure();
-  PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
-  p.end();
-  return KeyToMagenta(canvas);
+  return PaintTile(game::BowlerTileWidth, game::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
+    PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
+  });
 }
 
 QImage PaintBowlerSheet() {
-  TileSheet sheet(game::BowlerTileWidth, game::BowlerTileHeight, BowlerSheetColumns,
-                  BowlerSheetRows);
-  for (int tile = 0; tile < BowlerTiles; ++tile) sheet.Put(tile, PaintBowlerTile(tile));
-  return sheet.Image();
+  return PaintSheet(game::BowlerTileWidth, game::BowlerTileHeight, BowlerSheetColumns,
+                    BowlerSheetRows, BowlerTiles, PaintBowlerTile);
 }
 
 }  // namespace paint

@@ -64,20 +64,16 @@ void PaintChevrons(QPainter& p, const Pace& pace) {
 }  // namespace
 
 QImage PaintCursorTile(int pace) {
-  QImage canvas = NewCanvas(game::CursorTileSize, game::CursorTileSize);
-  QPainter p(&canvas);
-  p.setRenderHint(QPainter::Antialiasing);
   const Pace& look = kPaces.at(static_cast<size_t>(pace));
-  PaintSights(p, look);
-  PaintChevrons(p, look);
-  p.end();
-  return KeyToMagenta(canvas);
+  return PaintTile(game::CursorTileSize, game::CursorTileSize, Edges::Smooth, [&](QPainter& p) {
+    PaintSights(p, look);
+    PaintChevrons(p, look);
+  });
 }
 
 QImage PaintCursorSheet() {
-  TileSheet sheet(game::CursorTileSize, game::CursorTileSize, CursorTiles, 1);
-  for (int pace = 0; pace < CursorTiles; ++pace) sheet.Put(pace, PaintCursorTile(pace));
-  return sheet.Image();
+  return PaintSheet(game::CursorTileSize, game::CursorTileSize, CursorTiles, 1, CursorTiles,
+                    PaintCursorTile);
 }
 
 }  // namespace paint

@@ -72,35 +72,25 @@ void PaintBall(QPainter& p, int turn) {
 }  // namespace
 
 QImage PaintSmallTile(int tile) {
-  QImage canvas = NewCanvas(game::SmallTileSize, game::SmallTileSize);
-  QPainter p(&canvas);
-  p.setRenderHint(QPainter::Antialiasing);
-  if (tile == 0) PaintBattingMarker(p);
-  if (tile == 1) PaintShadow(p);
-  if (tile == 3) PaintPitchSpot(p);
-  p.end();
-  return KeyToMagenta(canvas);
+  return PaintTile(game::SmallTileSize, game::SmallTileSize, Edges::Smooth, [&](QPainter& p) {
+    if (tile == 0) PaintBattingMarker(p);
+    if (tile == 1) PaintShadow(p);
+    if (tile == 3) PaintPitchSpot(p);
+  });
 }
 
 QImage PaintSmallSheet() {
-  TileSheet sheet(game::SmallTileSize, game::SmallTileSize, SmallTiles, 1);
-  for (int tile = 0; tile < SmallTiles; ++tile) sheet.Put(tile, PaintSmallTile(tile));
-  return sheet.Image();
+  return PaintSheet(game::SmallTileSize, game::SmallTileSize, SmallTiles, 1, SmallTiles,
+                    PaintSmallTile);
 }
 
 QImage PaintBallTile(int tile) {
-  QImage canvas = NewCanvas(game::BallTileSize, game::BallTileSize);
-  QPainter p(&canvas);
-  p.setRenderHint(QPainter::Antialiasing);
-  PaintBall(p, tile);
-  p.end();
-  return KeyToMagenta(canvas);
+  return PaintTile(game::BallTileSize, game::BallTileSize, Edges::Smooth,
+                   [&](QPainter& p) { PaintBall(p, tile); });
 }
 
 QImage PaintBallSheet() {
-  TileSheet sheet(game::BallTileSize, game::BallTileSize, BallTiles, 1);
-  for (int tile = 0; tile < BallTiles; ++tile) sheet.Put(tile, PaintBallTile(tile));
-  return sheet.Image();
+  return PaintSheet(game::BallTileSize, game::BallTileSize, BallTiles, 1, BallTiles, PaintBallTile);
 }
 
 }  // namespace paint

@@ -38,4 +38,20 @@ void TileSheet::Put(int tile, const QImage& hardened) {
   p.drawImage((tile % columns_) * tileWidth_, (tile / columns_) * tileHeight_, hardened);
 }
 
+QImage PaintTile(int width, int height, Edges edges, const std::function<void(QPainter&)>& draw) {
+  QImage canvas = NewCanvas(width, height);
+  QPainter p(&canvas);
+  if (edges == Edges::Smooth) p.setRenderHint(QPainter::Antialiasing);
+  draw(p);
+  p.end();
+  return KeyToMagenta(canvas);
+}
+
+QImage PaintSheet(int tileWidth, int tileHeight, int columns, int rows, int count,
+                  const std::function<QImage(int)>& paintTile) {
+  TileSheet sheet(tileWidth, tileHeight, columns, rows);
+  for (int tile = 0; tile < count; ++tile) sheet.Put(tile, paintTile(tile));
+  return sheet.Image();
+}
+
 }  // namespace paint

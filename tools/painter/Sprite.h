@@ -6,6 +6,9 @@
 
 #include <QImage>
 #include <QRgb>
+#include <functional>
+
+class QPainter;
 
 namespace paint {
 
@@ -28,5 +31,14 @@ class TileSheet {
   int tileWidth_, tileHeight_, columns_;
   QImage image_;
 };
+
+// One hardened tile of the given size: `draw` paints it on a transparent canvas,
+// smoothly (antialiased) or with hard edges.
+enum class Edges { Smooth, Hard };
+QImage PaintTile(int width, int height, Edges edges, const std::function<void(QPainter&)>& draw);
+
+// A sheet of `count` tiles over `columns` x `rows`, tile n painted by `paintTile(n)`.
+QImage PaintSheet(int tileWidth, int tileHeight, int columns, int rows, int count,
+                  const std::function<QImage(int)>& paintTile);
 
 }  // namespace paint

@@ -88,21 +88,18 @@ void PaintFalling(QPainter& p, const Wreck& w) {
 }  // namespace
 
 QImage PaintStumpsTile(int tile) {
-  QImage canvas = NewCanvas(game::StumpsTileSize, game::StumpsTileSize);
-  QPainter p(&canvas);
-  if (tile == 0) {
-    PaintStanding(p);
-  } else {
-    PaintFalling(p, kWrecks.at(static_cast<size_t>(tile - 1)));
-  }
-  p.end();
-  return KeyToMagenta(canvas);
+  return PaintTile(game::StumpsTileSize, game::StumpsTileSize, Edges::Hard, [&](QPainter& p) {
+    if (tile == 0) {
+      PaintStanding(p);
+    } else {
+      PaintFalling(p, kWrecks.at(static_cast<size_t>(tile - 1)));
+    }
+  });
 }
 
 QImage PaintStumpsSheet() {
-  TileSheet sheet(game::StumpsTileSize, game::StumpsTileSize, StumpsTiles, 1);
-  for (int tile = 0; tile < StumpsTiles; ++tile) sheet.Put(tile, PaintStumpsTile(tile));
-  return sheet.Image();
+  return PaintSheet(game::StumpsTileSize, game::StumpsTileSize, StumpsTiles, 1, StumpsTiles,
+                    PaintStumpsTile);
 }
 
 }  // namespace paint
