@@ -1,6 +1,6 @@
 #include "MatchBot.h"
 
-#include "batting/Keyboard.h"
+#include "core/input/Keyboard.h"
 
 namespace bench {
 

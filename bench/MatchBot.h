@@ -5,7 +5,7 @@
 // through each flight, ends the innings break, and otherwise lets the timer
 // tick. The match runs until it is over, exactly as it would at the keyboard.
 
-#include "match/Game.h"
+#include "core/game/Game.h"
 
 namespace bench {
 

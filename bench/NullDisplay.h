@@ -3,7 +3,7 @@
 // accepted and forgotten. Tile sets and the map are real objects, so loading
 // and map building behave as in play.
 
-#include "presentation/DisplayPort.h"
+#include "core/ports/Display.h"
 
 namespace bench {
 

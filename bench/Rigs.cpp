@@ -1,7 +1,7 @@
 #include "Rigs.h"
 
-#include "batting/Keyboard.h"
-#include "presentation/DisplayWidget.h"
+#include "core/input/Keyboard.h"
+#include "qt/display/DisplayWidget.h"
 
 namespace bench {
 

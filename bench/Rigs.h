@@ -8,7 +8,7 @@
 
 #include "NullDisplay.h"
 #include "fakes/Fakes.h"
-#include "presentation/QtPictures.h"
+#include "qt/display/QtPictures.h"
 
 class DisplayWidget;
 

@@ -27,7 +27,7 @@
 
 #include "MatchBot.h"
 #include "Rigs.h"
-#include "presentation/DisplayWidget.h"
+#include "qt/display/DisplayWidget.h"
 
 namespace {
 

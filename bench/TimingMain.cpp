@@ -22,13 +22,13 @@
 
 #include "Stats.h"
 #include "TimingProbe.h"
-#include "match/Game.h"
-#include "match/OptionsForm.h"
-#include "match/QtClock.h"
-#include "match/QtEventPump.h"
-#include "match/QtForms.h"
-#include "match/QtTimer.h"
-#include "presentation/QtPictures.h"
+#include "core/game/Game.h"
+#include "qt/forms/OptionsForm.h"
+#include "qt/forms/QtClock.h"
+#include "qt/forms/QtEventPump.h"
+#include "qt/forms/QtForms.h"
+#include "qt/forms/QtTimer.h"
+#include "qt/display/QtPictures.h"
 
 namespace {
 

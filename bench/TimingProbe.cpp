@@ -5,7 +5,7 @@
 #include <QWidget>
 #include <ctime>
 
-#include "match/Game.h"
+#include "core/game/Game.h"
 
 namespace bench {
 

@@ -3,12 +3,12 @@
 
 #include <QApplication>
 
-#include "match/Game.h"
-#include "match/QtClock.h"
-#include "match/QtEventPump.h"
-#include "match/QtForms.h"
-#include "match/QtTimer.h"
-#include "presentation/QtPictures.h"
+#include "core/game/Game.h"
+#include "qt/forms/QtClock.h"
+#include "qt/forms/QtEventPump.h"
+#include "qt/forms/QtForms.h"
+#include "qt/forms/QtTimer.h"
+#include "qt/display/QtPictures.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -4,7 +4,7 @@
 #include <cctype>
 #include <stdexcept>
 
-#include "match/PanelDesign.h"
+#include "core/model/PanelDesign.h"
 
 namespace fakes {
 

@@ -10,8 +10,8 @@
 #include <variant>
 #include <vector>
 
-#include "match/Game.h"
-#include "match/Ports.h"
+#include "core/game/Game.h"
+#include "core/ports/Ports.h"
 
 namespace fakes {
 

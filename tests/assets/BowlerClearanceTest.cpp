@@ -8,8 +8,9 @@
 #include <algorithm>
 
 #include "TilePixels.h"
-#include "ball/Delivery.h"
-#include "match/MatchState.h"
+#include "core/ball/BallFlight.h"
+#include "core/ball/Launch.h"
+#include "core/model/MatchState.h"
 #include "painter/Geometry.h"
 
 namespace {

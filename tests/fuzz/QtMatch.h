@@ -12,8 +12,8 @@
 #include <string>
 
 #include "fakes/Fakes.h"
-#include "presentation/DisplayWidget.h"
-#include "presentation/QtPictures.h"
+#include "qt/display/DisplayWidget.h"
+#include "qt/display/QtPictures.h"
 
 namespace fuzz {
 

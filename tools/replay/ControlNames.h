@@ -4,7 +4,7 @@
 #include <map>
 #include <string>
 
-#include "match/Ports.h"
+#include "core/ports/Ports.h"
 
 inline const std::map<std::string, Option>& OptionNames() {
   static const std::map<std::string, Option> names = {

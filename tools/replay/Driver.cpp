@@ -5,8 +5,8 @@
 
 #include "ControlNames.h"
 #include "Json.h"
-#include "presentation/DisplayWidget.h"
-#include "presentation/QtPictures.h"
+#include "qt/display/DisplayWidget.h"
+#include "qt/display/QtPictures.h"
 
 
 Driver::Driver(std::istream& script, std::ostream& out)

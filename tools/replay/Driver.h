@@ -14,7 +14,7 @@
 #include "ReplayForms.h"
 #include "Script.h"
 #include "fakes/Fakes.h"
-#include "match/Game.h"
+#include "core/game/Game.h"
 
 class DisplayWidget;
 

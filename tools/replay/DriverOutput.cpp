@@ -5,7 +5,7 @@
 #include "ControlNames.h"
 #include "Json.h"
 #include "StateFields.h"
-#include "presentation/DisplayWidget.h"
+#include "qt/display/DisplayWidget.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 #include <map>
 
 #include "Json.h"
-#include "match/MatchState.h"
+#include "core/model/MatchState.h"
 
 namespace {
 

@@ -4,8 +4,8 @@
 #include <cmath>
 #include <optional>
 
-#include "batting/Keyboard.h"
-#include "match/NumberText.h"
+#include "core/input/Keyboard.h"
+#include "core/model/NumberText.h"
 
 namespace soak {
 
@@ -103,14 +103,14 @@ Input Player::Press(i16 code, int heldFor) {
 }
 
 bool Player::HumanBats() const {
-  return game_.Selected(Option::Option2) || game_.S.FirstInnings;
+  return game_.M.Selected(Option::Option2) || game_.S.FirstInnings;
 }
 
 // Space calls for the computer's ball while the human bats against it, and
 // ends the break; otherwise the bowler runs up with NumPad 5.
 i16 Player::BowlingKey() const {
   if (game_.S.InningsBreak) return key::kSpace;
-  if (game_.Selected(Option::Option1) && game_.S.FirstInnings) return key::kSpace;
+  if (game_.M.Selected(Option::Option1) && game_.S.FirstInnings) return key::kSpace;
   return key::kPad5;
 }
 
@@ -191,7 +191,7 @@ Input Player::PanelChange() {
 bool Player::OversNeedMending() const {
   const MatchState& s = game_.S;
   if (s.OversBowled <= kMostOvers) return false;
-  const std::optional<double> limit = ReadNumber(game_.TextOf(TextBox::Text3));
+  const std::optional<double> limit = ReadNumber(game_.M.TextOf(TextBox::Text3));
   return !limit || *limit != std::floor(*limit) || *limit <= s.OversBowled ||
          *limit > s.OversBowled + kMostOvers;
 }

@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "fakes/Fakes.h"
-#include "match/Game.h"
+#include "core/game/Game.h"
 
 namespace soak {
 

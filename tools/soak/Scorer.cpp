@@ -3,7 +3,7 @@
 #include <optional>
 #include <string_view>
 
-#include "match/NumberText.h"
+#include "core/model/NumberText.h"
 
 namespace soak {
 

@@ -11,7 +11,7 @@
 
 #include "Report.h"
 #include "fakes/Fakes.h"
-#include "match/Game.h"
+#include "core/game/Game.h"
 
 namespace soak {
 

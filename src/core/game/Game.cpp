@@ -1,0 +1,168 @@
+#include "core/game/Game.h"
+
+#include <cmath>
+
+#include "core/ball/NewBall.h"
+#include "core/input/Keyboard.h"
+#include "core/model/NumberText.h"
+#include "core/scoring/Scoring.h"
+#include "core/tick/FrameTables.h"
+#include "core/game/MapRecovery.h"
+#include "core/tick/GameTick.h"
+
+namespace {
+constexpr const char* kBadDelay = "Game Delay (ms) must be a whole number from 0 to 32767";
+constexpr const char* kBadOvers = "Number Of Overs must be a number";
+}  // namespace
+
+Game::Game(Ports ports) : P(ports) {
+  // Seeded once at start, so two runs differ even when nothing reseeds.
+  Rnd.Reseed(P.clock->MillisecondsSinceMidnight());
+}
+
+void Game::cmdBegin_Click() {
+  if (matchRunning_ || !P.forms->OptionsLoaded() || !CheckSettings()) return;
+  matchRunning_ = true;
+  P.forms->SetBeginEnabled(false);
+  try {
+    S.Display = P.forms->NewDisplay(*this);
+    S.Display->OpenDisplay();
+    if (!LoadTileSets()) {
+      S.Display->CloseDisplay();
+      S.Display.reset();
+      matchRunning_ = false;
+      P.forms->SetBeginEnabled(true);
+      return;
+    }
+    CreateMap(S);
+    FillFrameTables(S);
+    StartValues();
+    P.timer->SetEnabled(true);
+  } catch (const std::exception& error) {
+    CloseAfterError(error.what());
+    return;
+  }
+  RunMatchLoop();
+}
+
+// Both boxes are checked before anything is made, so a typo costs nothing.
+bool Game::CheckSettings() {
+  const auto overs = ReadNumber(M.TextOf(TextBox::Text3));
+  const auto delay = ReadNumber(M.TextOf(TextBox::Text4));
+  if (!overs) {
+    P.forms->MessageBox(kBadOvers);
+    return false;
+  }
+  if (!delay || std::nearbyint(*delay) < 0 || std::nearbyint(*delay) > 32767) {
+    P.forms->MessageBox(kBadDelay);
+    return false;
+  }
+  return true;
+}
+
+void Game::StartValues() {
+  Events.StartMatch();
+  S.QuitGame = false;
+  S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
+  S.BowlCursorX = 250;
+  S.BowlCursorY = 250;
+  P.timer->SetInterval(int16::Round(*ReadNumber(M.TextOf(TextBox::Text4))));
+  S.BallCrossX = 300;
+  ResetPositions(S);
+  S.BatsmanX = 300;
+  S.RunUpCounter = 0;
+  S.BallCounter = 0;
+  S.FirstInnings = true;
+  if (M.Selected(Option::OptionBOWLe) || M.Selected(Option::OptionBOWLh)) S.CursorAccel = 1;
+}
+
+void Game::RunMatchLoop() {
+  do {
+    P.pump->YieldToEvents();
+  } while (!S.QuitGame && !pendingError_);
+  if (pendingError_) {
+    const std::string description = *pendingError_;
+    pendingError_.reset();
+    CloseAfterError(description);
+    return;
+  }
+  CloseMatch();
+}
+
+void Game::CloseMatch() {
+  P.timer->SetEnabled(false);
+  S.Display->CloseDisplay();
+  ResetScore(S);
+  matchRunning_ = false;
+  S.Display.reset();
+  P.forms->UnloadOptions();
+}
+
+// A run-time error in a match closes it cleanly and leaves the panel ready for
+// the next Begin, with the player's settings as they were.
+void Game::CloseAfterError(const std::string& description) {
+  P.timer->SetEnabled(false);
+  try {
+    if (S.Display) S.Display->CloseDisplay();
+  } catch (const std::exception&) {
+  }
+  S.Display.reset();
+  ResetScore(S);
+  S.InningsBreak = false;
+  S.QuitGame = false;
+  S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
+  S.BatLeftHeld = S.BatRightHeld = false;
+  S.ShotPlayed = false;
+  try {
+    NewBall(M);
+  } catch (const std::exception&) {
+  }
+  matchRunning_ = false;
+  P.forms->MessageBox(description);
+  P.forms->SetBeginEnabled(true);
+}
+
+void Game::Command1_Click() {
+  ResetScore(S);
+  P.forms->ShowOptions();
+  P.forms->UnloadResult();
+}
+
+template <typename F>
+void Game::Guarded(F&& handler) {
+  if (!matchRunning_ || pendingError_) return;
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    pendingError_ = error.what();
+    P.timer->SetEnabled(false);
+  }
+}
+
+void Game::Timer1_Timer() {
+  Guarded([this] {
+    Events.NextTick();
+    GameTick(M);
+  });
+}
+
+void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
+  Guarded([this, keyCode] { KeyDown(M, keyCode); });
+}
+
+void Game::Display_KeyUp(i16 keyCode, i16 /*shift*/) {
+  Guarded([this, keyCode] { KeyUp(M, keyCode); });
+}
+
+void Game::CloseRequested() {
+  if (matchRunning_) S.QuitGame = true;
+}
+
+void Game::SetTickInterval(i16 milliseconds) { P.timer->SetInterval(milliseconds); }
+
+std::int64_t Game::TimeOfDay() const { return P.clock->MillisecondsSinceMidnight(); }
+
+void Game::ShowResult(const std::string& line) {
+  P.forms->HideOptions();
+  P.forms->ShowResult(line);
+}

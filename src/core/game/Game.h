@@ -1,0 +1,55 @@
+#pragma once
+// One Game lives for the whole run of the program: the match state, the one
+// random generator, the ports to the world and the event stream. The form
+// handlers and the match loop are its methods; every rule of the game is a free
+// function taking the narrower Match.
+
+#include <optional>
+#include <string>
+
+#include "core/model/EventStream.h"
+#include "core/model/Match.h"
+#include "core/model/MatchState.h"
+#include "core/model/Random.h"
+#include "core/ports/Ports.h"
+
+class Game : public DisplayEvents, private MatchEffects {
+ public:
+  explicit Game(Ports ports);
+
+  MatchState S;
+  Random Rnd;
+  Ports P;
+  EventStream Events;
+  Match M{S, Rnd, *P.forms, *this, Events};
+
+  // Form handlers.
+  void cmdBegin_Click();  // runs a whole match, returning when it is closed
+  void Command1_Click();  // "Continue" on the result dialog
+  void Timer1_Timer();
+  void Display_KeyDown(i16 keyCode, i16 shift) override;
+  void Display_KeyUp(i16 keyCode, i16 shift) override;
+  void Display_TileSetLost(i16 index) override;
+  void CloseRequested();  // the window's close box during a match: acts as Escape
+
+  bool MatchRunning() const { return matchRunning_; }
+
+ private:
+  // What the rules ask of the world.
+  void SetTickInterval(i16 milliseconds) override;
+  std::int64_t TimeOfDay() const override;
+  void ShowResult(const std::string& line) override;
+
+  bool CheckSettings();
+  bool LoadTileSets();
+  void StartValues();
+  void RunMatchLoop();
+  void CloseMatch();
+  void CloseAfterError(const std::string& description);
+  // Runs a tick or key handler; a run-time error escaping it closes the match.
+  template <typename F>
+  void Guarded(F&& handler);
+
+  bool matchRunning_ = false;
+  std::optional<std::string> pendingError_;
+};

@@ -1,0 +1,6 @@
+#pragma once
+struct MatchState;
+
+// Makes the 1 x 1 background map showing tile 0 of the background tile set.
+void CreateMap(MatchState& s);
+// (Display_TileSetLost, the recovery of a lost background, is Game's handler.)

@@ -1,0 +1,127 @@
+#include "core/tick/Phases.h"
+
+#include <cmath>
+
+#include "core/ball/Crease.h"
+#include "core/ball/BallFlight.h"
+#include "core/ball/Launch.h"
+#include "core/bowling/PitchSpot.h"
+#include "core/model/Match.h"
+#include "core/computer/ComputerBowler.h"
+#include "core/tick/Animation.h"
+#include "core/bowling/CursorSweep.h"
+
+namespace {
+
+// Where the two sets of stumps and the batsman stand on the screen.
+constexpr i16 kStumpsX = 320;
+constexpr i16 kBattingStumpsY = 90;
+constexpr i16 kBowlingStumpsY = 340;
+constexpr i16 kBatsmanStanceX = 180;
+constexpr i16 kSimulationSetUpTick = 30;
+constexpr i16 kRunUpTicks = 60;
+
+void DrawBothStumps(MatchState& s, long long battingEndTile) {
+  DrawSprite(s, *s.TileSetStumps, battingEndTile, kStumpsX, kBattingStumpsY);
+  DrawSprite(s, *s.TileSetStumps, 0, kStumpsX, kBowlingStumpsY);
+}
+
+void Release(Match& g) {
+  MatchState& s = g.S;
+  StartRunUpOrChooseSpot(g);  // fixes the spot now if nobody did during the run-up
+  LaunchBall(s);
+  s.BallBowled = true;
+  s.RunUpStarted = false;
+  g.Tell({.kind = EventKind::BallReleased, .pace = s.DeliveryPace, .pitchX = s.PitchX, .pitchY = s.PitchY});
+}
+
+// "Simulation" bowling: halfway through the run-up the cursor jumps up the
+// pitch by pace and then sweeps down it on its own.
+void SimulationSetUp(Match& g) {
+  MatchState& s = g.S;
+  constexpr i16 kStartY[] = {-40, 20, 80};  // fast, fast/medium, slow
+  if (s.BallPace >= 0 && s.BallPace <= 2) s.BowlCursorY = kStartY[s.BallPace];
+  s.BowlCursorX = int16::Add(200, static_cast<i16>(g.Rnd.Draw(100)));
+  s.CursorStep = int16::Add(int16::Mul(int16::Sub(3, s.BallPace), 2), 5);
+}
+
+void DrawRunUp(Match& g) {
+  MatchState& s = g.S;
+  if (!g.ComputerBowls())
+    DrawSprite(s, *s.TileSetGameSp, s.BallPace, s.BowlCursorX, s.BowlCursorY);
+  const i16 bowlerTile = BowlerFrame(s, s.RunUpCounter);
+  DrawSprite(s, *s.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
+  DrawBothStumps(s, 0);
+  DrawSprite(s, *s.TileSetShots, BatsmanFrame(s, s.RunUpCounter), kBatsmanStanceX, 0);
+}
+
+void DrawBall(Match& g) {
+  const long long spin = static_cast<long long>(std::floor(g.Rnd.Rnd() * 3.0));
+  DrawSprite(g.S, *g.S.TileSetCBall, spin, g.S.BallSpriteX, g.S.BallSpriteY);
+}
+
+// The batting end's checks, told as events the tick each first happens. The bat
+// has found the ball when it turns the ball onto the shot's course; a missed
+// shot leaves the ball on the course it came on.
+void JudgeCrease(Match& g) {
+  MatchState& s = g.S;
+  const bool stopped = s.BallStopped, bowled = s.Bowled, wide = s.WideCalled;
+  const bool batToTurnIt = s.ShotPlayed && (s.BallVX != s.ShotVX || s.BallVY != s.ShotVY);
+  CheckCrease(s);
+  if (batToTurnIt && s.BallVX == s.ShotVX && s.BallVY == s.ShotVY) g.Tell(EventKind::BatHit);
+  if (!stopped && s.BallStopped) g.Tell(EventKind::Pads);
+  if (!bowled && s.Bowled) g.Tell(EventKind::StumpsHit);
+  if (!wide && s.WideCalled) g.Tell(EventKind::Wide);
+}
+
+void DrawFlight(Match& g) {
+  MatchState& s = g.S;
+  if (s.BallY < 161.0f) DrawBall(g);  // behind the stumps and the batsman
+  DrawBothStumps(s, s.StumpsFrame);
+  DrawSprite(s, *s.TileSetSmallSp, 1, int16::Round(s.BallX), int16::Round(s.BallY));
+  DrawSprite(s, *s.TileSetShots, BatsmanFrame(s, s.BallCounter), s.BatsmanSpriteX, 0);
+  if (s.BallY > 160.0f) DrawBall(g);  // in front of the batsman
+  DrawSprite(s, *s.TileSetSmallSp, 3, s.PitchX, s.PitchY);
+  const i16 bowlerTile = BowlerFrame(s, s.BallCounter);
+  DrawSprite(s, *s.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
+}
+
+}  // namespace
+
+void DrawSprite(MatchState& s, const TileSet& tileSet, long long tile, i16 x, i16 y) {
+  s.Display->DrawTile(tileSet, int16::ToByte(tile), x, y);
+}
+
+void DrawWaiting(MatchState& s) {
+  DrawBothStumps(s, 0);
+  DrawSprite(s, *s.TileSetShots, 0, kBatsmanStanceX, 0);
+}
+
+void RunUpStep(Match& g) {
+  MatchState& s = g.S;
+  if (s.RunUpCounter >= kRunUpTicks) {
+    Release(g);
+    return;
+  }
+  s.RunUpCounter = int16::Add(s.RunUpCounter, 1);
+  DrawRunUp(g);
+  s.BowlerY = int16::Sub(s.BowlerY, 4);
+  if (g.ComputerBowls()) {
+    CpuBowl(g);
+    s.CpuBowling = true;
+  }
+  const bool simulation = g.Selected(Option::OptionBOWLh);
+  if (!s.CpuBowling && s.RunUpCounter == kSimulationSetUpTick && simulation) SimulationSetUp(g);
+  if (s.RunUpCounter > kSimulationSetUpTick && simulation) SweepBowlCursor(s);
+}
+
+void FlightStep(Match& g) {
+  MatchState& s = g.S;
+  const bool pitched = s.BallBounced;
+  MoveBall(s);
+  if (!pitched && s.BallBounced) g.Tell(EventKind::BallPitched);
+  JudgeCrease(g);
+  s.BallCounter = int16::Add(s.BallCounter, 1);
+  if (s.Bowled && s.StumpsFrame < 2) s.StumpsFrame = int16::Add(s.StumpsFrame, 1);
+  DrawFlight(g);
+}

@@ -1,7 +1,0 @@
-#include "match/QtClock.h"
-
-#include <QTime>
-
-std::int64_t QtClock::MillisecondsSinceMidnight() const {
-  return QTime::currentTime().msecsSinceStartOfDay();
-}

@@ -1,9 +1,0 @@
-#pragma once
-// The time of day from the desktop's clock, for seeding the random generator.
-
-#include "match/Ports.h"
-
-class QtClock : public Clock {
- public:
-  std::int64_t MillisecondsSinceMidnight() const override;
-};

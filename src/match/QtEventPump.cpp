@@ -1,8 +1,0 @@
-#include "match/QtEventPump.h"
-
-#include <QCoreApplication>
-#include <QEventLoop>
-
-void QtEventPump::YieldToEvents() {
-  QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents | QEventLoop::AllEvents);
-}

@@ -1,5 +1,0 @@
-#pragma once
-#include "match/MatchState.h"
-
-// Writes the six sprite frame tables (every entry but the last of each table).
-void FillFrameTables(MatchState& s);

@@ -1,6 +1,0 @@
-#pragma once
-class Game;
-
-// Makes the 1 x 1 background map showing tile 0 of the background tile set.
-void CreateMap(Game& g);
-// (Display_TileSetLost, the recovery of a lost background, is Game's handler.)

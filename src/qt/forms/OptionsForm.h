@@ -1,0 +1,56 @@
+#pragma once
+// The options form frmSample: the key help on the left, the match settings and
+// Begin on the right. While a match runs, the display sits to the right of the
+// panel in the same window; the panel stays usable, and whatever the player
+// changes on it takes effect at the game's next read.
+
+#include <QPointer>
+#include <QWidget>
+#include <functional>
+
+#include "core/ports/Ports.h"
+
+class QLineEdit;
+class QPushButton;
+class QRadioButton;
+
+class OptionsForm : public QWidget {
+  Q_OBJECT
+
+ public:
+  explicit OptionsForm(QWidget* parent = nullptr);
+
+  QRadioButton* Button(Option option) const;
+  QLineEdit* Box(TextBox box) const;
+  QPushButton* Begin() const { return begin_; }
+
+  // Puts the match's display beside the panel. The window widens to hold it
+  // while it is shown and narrows back when it is hidden or gone.
+  void AttachDisplay(QWidget* display);
+  QWidget* Display() const { return display_; }
+
+  // Asked when the window is to close; returning true keeps it open.
+  void SetCloseGuard(std::function<bool()> refuse) { refuseClose_ = std::move(refuse); }
+
+ signals:
+  void beginClicked();
+
+ protected:
+  void closeEvent(QCloseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
+ private:
+  void BuildLabelsAndOutlines();
+  void BuildSettings();
+  void BuildOptionGroups();
+  void SetFocusOrder();
+  void Refit();
+  void PlaceDisplay();
+
+  QPushButton* begin_ = nullptr;
+  QLineEdit* texts_[4] = {};
+  QRadioButton* options_[11] = {};
+  QPointer<QWidget> display_;
+  std::function<bool()> refuseClose_;
+};

@@ -1,0 +1,101 @@
+#include "qt/forms/QtForms.h"
+
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QRadioButton>
+
+#include "core/game/Game.h"
+#include "qt/forms/OptionsForm.h"
+#include "qt/forms/ResultDialog.h"
+#include "qt/display/DisplayWidget.h"
+
+QtForms::~QtForms() {
+  delete options_.data();
+  delete result_.data();
+}
+
+OptionsForm* QtForms::Options() const { return options_; }
+
+ResultDialog* QtForms::Result() const { return result_; }
+
+bool QtForms::Value(Option option) const { return options_ && options_->Button(option)->isChecked(); }
+
+std::string QtForms::Text(TextBox box) const {
+  return options_ ? options_->Box(box)->text().toStdString() : std::string();
+}
+
+// A fresh form shows every control at its design value.
+OptionsForm* QtForms::LoadOptions() {
+  auto* form = new OptionsForm;
+  form->SetCloseGuard([this] { return RefuseCloseDuringMatch(); });
+  QObject::connect(form, &OptionsForm::beginClicked, form, [this] {
+    if (game_) game_->cmdBegin_Click();
+  });
+  options_ = form;
+  return form;
+}
+
+bool QtForms::RefuseCloseDuringMatch() {
+  if (!game_ || !game_->MatchRunning()) return false;
+  game_->CloseRequested();
+  return true;
+}
+
+void QtForms::ShowOptions() {
+  OptionsForm* form = options_ ? options_.data() : LoadOptions();
+  form->show();
+  form->raise();
+  form->activateWindow();
+}
+
+void QtForms::HideOptions() {
+  if (options_) options_->hide();
+}
+
+void QtForms::UnloadOptions() {
+  OptionsForm* form = options_;
+  options_ = nullptr;
+  if (form) form->close();  // deletes itself once back in the event loop
+}
+
+void QtForms::SetBeginEnabled(bool enabled) {
+  if (options_) options_->Begin()->setEnabled(enabled);
+}
+
+// The display lives in the options form; the game holds it until the match is
+// closed, and letting go of it removes it from the window.
+std::shared_ptr<DisplaySurface> QtForms::NewDisplay(DisplayEvents& events) {
+  auto* display = new DisplayWidget(events);
+  display->hide();
+  if (options_) options_->AttachDisplay(display);
+  const QPointer<DisplayWidget> guard(display);
+  return std::shared_ptr<DisplaySurface>(display, [guard](DisplaySurface*) {
+    if (guard) guard->deleteLater();
+  });
+}
+
+void QtForms::ShowResult(const std::string& line) {
+  if (!result_) {
+    result_ = new ResultDialog;
+    QObject::connect(result_, &ResultDialog::continueClicked, result_, [this] {
+      if (game_) game_->Command1_Click();
+    });
+  }
+  result_->SetLine(QString::fromStdString(line));
+  result_->show();
+  result_->raise();
+  result_->activateWindow();
+}
+
+void QtForms::UnloadResult() {
+  ResultDialog* dialog = result_;
+  result_ = nullptr;
+  if (dialog) dialog->close();
+}
+
+void QtForms::MessageBox(const std::string& text) {
+  QMessageBox box(QMessageBox::Warning, QString(), QString::fromStdString(text), QMessageBox::Ok,
+                  options_);
+  box.exec();
+}

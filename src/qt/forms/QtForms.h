@@ -1,0 +1,49 @@
+#pragma once
+// The two forms as the game drives them: the options form frmSample (with the
+// match's display inside it) and the result dialog Form1. Unloading a form
+// closes it and lets Qt delete it once the current handler has returned, so a
+// form is never deleted under its own button's click.
+
+#include <QPointer>
+
+#include "core/ports/Ports.h"
+
+class Game;
+class OptionsForm;
+class ResultDialog;
+
+class QtForms : public Forms {
+ public:
+  QtForms() = default;
+  ~QtForms() override;
+  QtForms(const QtForms&) = delete;
+  QtForms& operator=(const QtForms&) = delete;
+
+  // The game whose handlers the forms' buttons and the display's keys call.
+  void Attach(Game& game) { game_ = &game; }
+
+  bool OptionsLoaded() const override { return !options_.isNull(); }
+  bool Value(Option option) const override;
+  std::string Text(TextBox box) const override;
+
+  void HideOptions() override;
+  void UnloadOptions() override;
+  void ShowOptions() override;
+  void SetBeginEnabled(bool enabled) override;
+  std::shared_ptr<DisplaySurface> NewDisplay(DisplayEvents& events) override;
+
+  void ShowResult(const std::string& line) override;
+  void UnloadResult() override;
+  void MessageBox(const std::string& text) override;
+
+  OptionsForm* Options() const;
+  ResultDialog* Result() const;
+
+ private:
+  OptionsForm* LoadOptions();
+  bool RefuseCloseDuringMatch();
+
+  Game* game_ = nullptr;
+  QPointer<OptionsForm> options_;
+  QPointer<ResultDialog> result_;
+};

@@ -1,0 +1,155 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <string_view>
+
+#include "core/batting/ShotOutcome.h"
+#include "fakes/Fakes.h"
+#include "core/model/Outcome.h"
+
+namespace {
+
+struct Shot {
+  i16 code, crossX, pitchY, timingLine;
+};
+
+// Resolves a shot as PlayShot hands it over, the ball's own velocity in ShotVX/VY.
+const MatchState& Resolve(fakes::Rig& rig, const Shot& shot) {
+  MatchState& s = rig.game.S;
+  s.ShotCode = shot.code;
+  s.BallCrossX = shot.crossX, s.PitchY = shot.pitchY;
+  s.TimingLine = shot.timingLine;
+  s.ShotVX = 0.5f, s.ShotVY = -9.0f, s.BallClimb = 3.0f;
+  s.BatsmanSpriteX = 180;
+  s.OutcomeText = "stale";
+  ResolveShot(rig.game.M);
+  return s;
+}
+
+// How many values the shot took from the generator.
+int DrawsTaken(Random before, const Random& after) {
+  for (int n = 0; n <= 4; ++n, before.Rnd())
+    if (before.State() == after.State()) return n;
+  return -1;
+}
+
+TEST(ResolveShot, DangerAtTheEdgesOfEveryLineAndLengthBand) {
+  const std::pair<Shot, int> cases[] = {
+      {{shot::kDefensive, 270, 210, 0}, 1}, {{shot::kDefensive, 271, 210, 0}, 5},
+      {{shot::kGlance, 279, 210, 0}, 5},    {{shot::kGlance, 280, 210, 0}, 4},
+      {{shot::kCut, 314, 210, 0}, 6},       {{shot::kCut, 315, 210, 0}, 8},
+      {{shot::kDrive, 329, 210, 0}, 2},     {{shot::kDrive, 330, 210, 0}, 4},
+      {{shot::kDefensive, 339, 210, 0}, 2}, {{shot::kDefensive, 340, 210, 0}, 3},
+      {{shot::kCut, 359, 210, 0}, 9},       {{shot::kCut, 360, 210, 0}, 5},
+      {{shot::kDrive, 300, 221, 0}, 2},     {{shot::kDrive, 300, 222, 0}, 4},
+      {{shot::kDrive, 300, 249, 0}, 4},     {{shot::kDrive, 300, 250, 0}, 6},
+      {{shot::kHook, 300, 221, 0}, 8},      {{shot::kHook, 300, 250, 0}, 4},
+      {{shot::kGlance, 300, 222, 0}, 5},    {{shot::kHook, 275, 210, 0}, 9},
+  };
+  for (const auto& [shot, danger] : cases) {
+    fakes::Rig rig;
+    EXPECT_EQ(Resolve(rig, shot).ShotDanger, danger)
+        << shot.code << " at " << shot.crossX << ", " << shot.pitchY;
+  }
+}
+
+TEST(ResolveShot, EveryMarginRowHasItsTextDrawsAndCatch) {
+  struct Case {
+    Shot shot;  // danger 2 for the drive and the defensive shot: margin = timingLine - 2
+    std::string_view text;
+    int draws;
+    float vx, vy, climb;  // vx, vy checked where nothing is drawn
+  };
+  constexpr auto D = shot::kDrive;
+  const Case cases[] = {
+      {{D, 300, 210, -1}, outcome::kNone, 0, 0.5f, -9, 3},
+      {{D, 300, 210, 0}, outcome::kNone, 0, 0.5f, -9, 3},
+      {{D, 300, 210, 1}, outcome::kCaught, 2, 0, 0, 50},
+      {{D, 300, 210, 2}, outcome::kCaught, 2, 0, 0, 50},
+      {{D, 300, 210, 3}, outcome::kNoRun, 2, 0, 0, 3},
+      {{D, 300, 210, 4}, outcome::kNoRun, 2, 0, 0, 3},
+      {{D, 300, 210, 5}, outcome::kOneRun, 2, 0, 0, 3},
+      {{D, 300, 210, 6}, outcome::kOneRun, 2, 0, 0, 3},
+      {{D, 300, 210, 7}, outcome::kTwoRuns, 2, 0, 0, 3},
+      {{D, 300, 210, 8}, outcome::kThreeRuns, 2, 0, 0, 3},
+      {{D, 300, 210, 9}, outcome::kFourRuns, 2, 0, 0, 3},
+      {{shot::kHook, 275, 210, 10}, outcome::kNoRun, 2, 0, 0, 3},
+      {{shot::kDefensive, 300, 210, 1}, outcome::kNone, 0, 0.5f, -9, 3},
+      {{shot::kDefensive, 300, 210, 2}, outcome::kCaught, 0, -10, -1, -20},
+      {{shot::kDefensive, 300, 210, 3}, outcome::kNoRun, 0, -1, 1, 3},
+      {{shot::kDefensive, 300, 210, 10}, outcome::kNoRun, 0, -1, 1, 3},
+  };
+  for (const auto& c : cases) {
+    fakes::Rig rig;
+    const Random before = rig.game.Rnd;
+    const MatchState& s = Resolve(rig, c.shot);
+    const auto name = "shot " + std::to_string(c.shot.code) + ", timing+line " +
+                      std::to_string(c.shot.timingLine);
+    EXPECT_EQ(s.OutcomeText, c.text) << name;
+    EXPECT_EQ(DrawsTaken(before, rig.game.Rnd), c.draws) << name;
+    EXPECT_EQ(s.BallClimb, c.climb) << name;
+    if (c.draws == 0) {
+      EXPECT_EQ(s.ShotVX, c.vx) << name;
+      EXPECT_EQ(s.ShotVY, c.vy) << name;
+    }
+  }
+}
+
+TEST(ResolveShot, VelocityOffTheBatSpansItsWholeRange) {
+  struct Case {
+    Shot shot;
+    float vxLo, vxHi, vyLo, vyHi;
+  };
+  const Case cases[] = {
+      {{shot::kDrive, 300, 210, 2}, -20, 19, 11, 16},  // caught
+      {{shot::kHook, 300, 250, 4}, -20, 19, 11, 16},   // caught
+      {{shot::kDrive, 300, 210, 3}, -12, -3, 7, 8},    // no run
+      {{shot::kDrive, 300, 210, 5}, -22, -3, 7, 8},    // 1 run
+      {{shot::kCut, 300, 250, 7}, -32, -3, 7, 8},      // 2 runs
+      {{shot::kCut, 300, 250, 8}, -42, -3, 7, 8},      // 3 runs
+      {{shot::kDrive, 300, 210, 9}, -42, -3, 7, 8},    // 4 runs
+      {{shot::kGlance, 330, 210, 3}, 3, 12, -4, 3},    // no run
+      {{shot::kGlance, 330, 210, 5}, 11, 30, -4, 3},   // 1 run
+      {{shot::kHook, 320, 250, 7}, 3, 32, -4, 3},      // 2 runs
+      {{shot::kHook, 320, 250, 8}, 3, 42, -4, 3},      // 3 runs
+      {{shot::kGlance, 330, 210, 10}, 3, 42, -4, 3},   // 4 runs
+  };
+  for (const auto& c : cases) {
+    fakes::Rig rig;
+    rig.game.Rnd = Random(2024);
+    float vxLo = 1e9f, vxHi = -1e9f, vyLo = 1e9f, vyHi = -1e9f;
+    for (int i = 0; i < 3000; ++i) {
+      const MatchState& s = Resolve(rig, c.shot);
+      vxLo = std::min(vxLo, s.ShotVX), vxHi = std::max(vxHi, s.ShotVX);
+      vyLo = std::min(vyLo, s.ShotVY), vyHi = std::max(vyHi, s.ShotVY);
+    }
+    const auto name = "shot " + std::to_string(c.shot.code) + ", timing+line " +
+                      std::to_string(c.shot.timingLine);
+    EXPECT_EQ(std::make_pair(vxLo, vxHi), std::make_pair(c.vxLo, c.vxHi)) << name;
+    EXPECT_EQ(std::make_pair(vyLo, vyHi), std::make_pair(c.vyLo, c.vyHi)) << name;
+  }
+}
+
+// The sideways speed is drawn first: a glance for 1 run draws 20 wide, then 8 wide.
+TEST(ResolveShot, DrawsTheSidewaysSpeedBeforeTheForwardOne) {
+  fakes::Rig rig;
+  Random replay = rig.game.Rnd;
+  const MatchState& s = Resolve(rig, {shot::kGlance, 330, 210, 5});
+  const int sideways = replay.Draw(20), forward = replay.Draw(8);
+  EXPECT_EQ(s.ShotVX, static_cast<float>(sideways + 10));
+  EXPECT_EQ(s.ShotVY, static_cast<float>(4 - forward));
+}
+
+TEST(ResolveShot, DefensiveDriveAndGlanceStepAcrossEvenWhenTheyMiss) {
+  const std::pair<Shot, int> cases[] = {{{shot::kDefensive, 300, 210, -20}, 180},
+                                        {{shot::kDrive, 330, 210, -20}, 210},
+                                        {{shot::kGlance, 300, 210, -20}, 160},
+                                        {{shot::kHook, 330, 210, -20}, 180},
+                                        {{shot::kCut, 260, 210, -20}, 180}};
+  for (const auto& [shot, spriteX] : cases) {
+    fakes::Rig rig;
+    EXPECT_EQ(Resolve(rig, shot).BatsmanSpriteX, spriteX) << "shot " << shot.code;
+  }
+}
+
+}  // namespace

@@ -1,0 +1,91 @@
+#include <gtest/gtest.h>
+
+#include "core/batting/ShotPlay.h"
+#include "fakes/Fakes.h"
+#include "core/model/Outcome.h"
+
+namespace {
+
+// A drive at a ball in flight, its ground x under the marker, crossing at 300 off a full length.
+void DriveAt(MatchState& s, float ballY, float ballX = 300.0f) {
+  s.BallBowled = true;
+  s.BallY = ballY, s.BallX = ballX, s.BatsmanX = 300;
+  s.BallVX = 0.5f, s.BallVY = -9.0f;
+  s.BallCounter = 37;
+  s.BallCrossX = 300, s.PitchY = 210;
+  s.ShotKey = shot::kDrive;
+  s.TimingLine = -99;  // left alone by a refused shot
+}
+
+TEST(PlayShot, AcceptsOnlyInsideTheHittingWindow) {
+  struct Case {
+    float ballY;
+    bool bowled, alreadyPlayed, pastBat, accepted;
+  };
+  const Case cases[] = {{240.0f, true, false, false, false}, {239.9f, true, false, false, true},
+                        {176.0f, true, false, false, true},  {173.0f, true, false, true, false},
+                        {170.0f, true, false, false, false}, {200.0f, false, false, false, false},
+                        {200.0f, true, true, false, false}};
+  for (const auto& c : cases) {
+    fakes::Rig rig;
+    MatchState& s = rig.game.S;
+    DriveAt(s, c.ballY);
+    s.BallBowled = c.bowled, s.ShotPlayed = c.alreadyPlayed, s.BallPastBat = c.pastBat;
+    PlayShot(rig.game.M);
+    EXPECT_EQ(s.BatTolerance, 5) << c.ballY << ": read even for a refused shot";
+    EXPECT_EQ(s.TimingLine != -99, c.accepted) << c.ballY;
+    EXPECT_EQ(s.ShotPlayed, c.accepted || c.alreadyPlayed) << c.ballY;
+    EXPECT_EQ(s.ShotFrameBase, c.accepted ? 37 : 0) << c.ballY;
+  }
+}
+
+// Timing is kept as a single, line is rounded to even before the sum, the sum rounded to even.
+TEST(PlayShot, ScoresTimingPlusLine) {
+  struct Case {
+    Option difficulty;
+    float ballY, ballX;
+    i16 batsmanX;
+    int timingLine;
+  };
+  const Case cases[] = {
+      {Option::OptionBATn, 203.5f, 300.0f, 307, 8},  // 4.3 + round(3.6)
+      {Option::OptionBATe, 200.0f, 300.0f, 300, 10},
+      {Option::OptionBATn, 200.0f, 300.0f, 300, 10},
+      {Option::OptionBATh, 200.0f, 300.0f, 300, 10},
+      {Option::OptionBATn, 200.0f, 302.5f, 300, 9},  // 5 + round(4.5)
+      {Option::OptionBATn, 212.5f, 300.0f, 300, 8},  // round(2.5 + 5)
+      {Option::OptionBATn, 197.5f, 302.5f, 300, 8},  // round(4.5 + 4)
+      {Option::OptionBATh, 220.0f, 300.0f, 300, 3},  // -1.667 + 5
+  };
+  for (const auto& c : cases) {
+    fakes::Rig rig;
+    rig.forms.Select(c.difficulty);
+    DriveAt(rig.game.S, c.ballY, c.ballX);
+    rig.game.S.BatsmanX = c.batsmanX;
+    PlayShot(rig.game.M);
+    EXPECT_EQ(rig.game.S.TimingLine, c.timingLine)
+        << c.ballY << ", " << c.ballX << " vs " << c.batsmanX;
+  }
+}
+
+TEST(PlayShot, AMissKeepsTheBallsVelocityAndTheNewDifficultyCountsAtTheNextCall) {
+  fakes::Rig rig;
+  MatchState& s = rig.game.S;
+  DriveAt(s, 230.0f, 330.0f);  // timing -1, line -1 against a danger of 2
+  rig.forms.Select(Option::OptionBATh);
+  s.BallBowled = false;
+  PlayShot(rig.game.M);
+  EXPECT_EQ(s.BatTolerance, 3);
+  rig.forms.Select(Option::OptionBATn);
+  s.BallBowled = true;
+  PlayShot(rig.game.M);
+  EXPECT_EQ(s.OutcomeText, outcome::kNone);
+  EXPECT_EQ(s.ShotVX, 0.5f);
+  EXPECT_EQ(s.ShotVY, -9.0f);
+  s.ShotKey = shot::kHook;
+  s.BallY = 200.0f, s.BallX = 300.0f;
+  PlayShot(rig.game.M);
+  EXPECT_EQ(s.ShotCode, shot::kDrive) << "no second shot at the same ball";
+}
+
+}  // namespace
