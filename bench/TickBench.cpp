@@ -25,6 +25,7 @@
 #include <optional>
 #include <vector>
 
+#include "core/model/FieldGeometry.h"
 #include "MatchBot.h"
 #include "Rigs.h"
 #include "qt/display/DisplayWidget.h"
@@ -34,7 +35,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 double gFrameCopyNs = 0;  // the floor, once FrameCopy has run
 
-constexpr std::size_t kFramePixels = std::size_t{display::kWidth} * display::kHeight;
+constexpr std::size_t kFramePixels = std::size_t{field::ScreenWidth} * field::ScreenHeight;
 
 // Times the loop by hand as well, to relate it to the floor.
 class LoopTimer {
@@ -115,7 +116,7 @@ void BM_DrawnFlightAfresh(benchmark::State& state) {
 // The widget's paint: the shown frame onto the window's backing store.
 void BM_PresentFrame(benchmark::State& state) {
   bench::DrawnRig rig;
-  QImage window(display::kWidth, display::kHeight, QImage::Format_RGB32);
+  QImage window(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   const bool ok = bench::RunInMatch(rig.game, rig.forms, rig.pump, [&] {
     rig.game.Timer1_Timer();
     const LoopTimer timer(state);

@@ -1,5 +1,7 @@
 #include "fakes/Fakes.h"
 
+#include "core/model/Bitmaps.h"
+
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
@@ -81,10 +83,10 @@ void FakeForms::Select(Option option) {
 
 // ---- FakePictures ----
 
+// Each picture just big enough: its tiles in one column.
 FakePictures::FakePictures() {
-  sizes = {{"all.bmp", {640, 480}},     {"gamesp.bmp", {192, 64}},  {"smallsp.bmp", {64, 16}},
-           {"cball.bmp", {96, 32}},     {"bowler.bmp", {151, 9360}}, {"stumps.bmp", {192, 64}},
-           {"shots256.bmp", {320, 7600}}};
+  for (const Bitmap& bitmap : kBitmaps)
+    sizes[Lower(bitmap.fileName)] = {bitmap.tileWidth, bitmap.tileHeight * bitmap.tilesNeeded};
 }
 
 std::unique_ptr<Picture> FakePictures::LoadPicture(const std::string& fileName) {

@@ -56,7 +56,7 @@ class ManualTimer : public Timer {
   void SetEnabled(bool on) override { enabled = on; }
   bool Enabled() const override { return enabled; }
   // The period a real Timer1 ticks at: the interval but at least 16 ms; 0 never ticks.
-  int PeriodMs() const { return interval <= 0 ? 0 : (interval < 16 ? 16 : interval); }
+  int PeriodMs() const { return TimerPeriodMs(interval); }
   i16 interval = 1;
   bool enabled = false;
 };

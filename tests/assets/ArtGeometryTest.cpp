@@ -38,7 +38,7 @@ constexpr StumpCase kStumpCases[] = {
 TEST(ArtGeometry, StumpsAreTouchedExactlyByBallsTheGameBowls) {
   const QImage stumps = TileOf(LoadAsset("stumps.bmp"), 64, 64, 0);
   const QImage ball = BallTile();
-  const QPoint stumpsAt(game::BattingStumpsX, game::BattingStumpsY);
+  const QPoint stumpsAt(field::BattingStumpsX, field::BattingStumpsY);
   for (const StumpCase& c : kStumpCases) {
     EXPECT_EQ(Overlap(ball, BallAt(c.groundX, kBallYAtStumps, c.height), stumps, stumpsAt),
               c.bowled)
@@ -54,14 +54,14 @@ struct Zone {
 // Inside the body zones the ball is drawn on him. (The chest zone reaches
 // above the top of the screen; only the heights drawn on his head count.)
 constexpr Zone kBodyZones[] = {
-    {"pads", game::PadsLeft + 1, game::PadsRight - 1, 0, game::PadsTop - 1},
-    {"chest", game::ChestLeft + 1, game::ChestRight - 1, game::ChestBottom + 1, 162},
+    {"pads", field::PadsLeft + 1, field::PadsRight - 1, 0, field::PadsTop - 1},
+    {"chest", field::ChestLeft + 1, field::ChestRight - 1, field::ChestBottom + 1, 162},
 };
 
 TEST(ArtGeometry, BallStoppedByTheBodyIsDrawnOnTheBatsman) {
   const QImage batsman = TileOf(LoadAsset("shots256.bmp"), 320, 200, kWaitingTile);
   const QImage ball = BallTile();
-  const QPoint at(game::BatsmanSpriteX, game::BatsmanSpriteY);
+  const QPoint at(field::BatsmanSpriteX, field::BatsmanSpriteY);
   for (const Zone& z : kBodyZones) {
     int on = 0, all = 0;
     for (int x = z.fromX; x <= z.toX; x += 3) {
@@ -77,8 +77,8 @@ TEST(ArtGeometry, BallStoppedByTheBodyIsDrawnOnTheBatsman) {
 TEST(ArtGeometry, LowBallWideOfThePadsMissesThem) {
   const QImage batsman = TileOf(LoadAsset("shots256.bmp"), 320, 200, kWaitingTile);
   const QImage ball = BallTile();
-  const QPoint at(game::BatsmanSpriteX, game::BatsmanSpriteY);
-  for (int x : {game::PadsLeft - 8, game::PadsRight + 8}) {
+  const QPoint at(field::BatsmanSpriteX, field::BatsmanSpriteY);
+  for (int x : {field::PadsLeft - 8, field::PadsRight + 8}) {
     for (int h = 0; h <= 40; h += 10) {
       EXPECT_FALSE(Overlap(ball, BallAt(x, kBallYAtBody, h), batsman, at))
           << "ground x " << x << " height " << h;
@@ -146,8 +146,8 @@ TEST(ArtGeometry, CursorAimsWhereThePitchSpotWillBeMarked) {
   for (int pace = 0; pace < 3; ++pace) {
     const QImage cursor = TileOf(LoadAsset("GAMESP.bmp"), 64, 64, pace);
     const QPointF aim = assets_test::CentreOf(cursor, White);
-    EXPECT_NEAR(aim.x(), spot.x() + game::AimOffset, 0.6) << "pace " << pace;
-    EXPECT_NEAR(aim.y(), spot.y() + game::AimOffset, 0.6) << "pace " << pace;
+    EXPECT_NEAR(aim.x(), spot.x() + field::AimOffset, 0.6) << "pace " << pace;
+    EXPECT_NEAR(aim.y(), spot.y() + field::AimOffset, 0.6) << "pace " << pace;
   }
 }
 

@@ -21,8 +21,8 @@ using assets_test::TileOf;
 
 MatchState Launched(int pace, int pitchX, int pitchY) {
   MatchState s;
-  s.BallX = game::ReleaseX;
-  s.BallY = game::ReleaseY;
+  s.BallX = field::ReleaseX;
+  s.BallY = field::ReleaseY;
   s.BallSpriteX = 180;
   s.BallSpriteY = 160;
   s.PitchX = static_cast<i16>(pitchX);
@@ -34,7 +34,7 @@ MatchState Launched(int pace, int pitchX, int pitchY) {
 
 // The bowler in flight tick t: tiles 33 to 38 stepping left, then 38 at rest.
 int BowlerTile(int tick) { return tick < 7 ? 32 + tick : 38; }
-int BowlerX(int tick) { return game::BowlerReleaseX + 6 - 6 * std::min(tick, 6); }
+int BowlerX(int tick) { return field::BowlerReleaseX + 6 - 6 * std::min(tick, 6); }
 
 // Deliveries pitched anywhere from the off side of the fair corridor to the
 // leg side, full to short, at every pace; followed until they reach the bat.
@@ -46,11 +46,11 @@ TEST(BowlerClearance, BallIsNeverHiddenBehindTheBowlerOnItsWayUpThePitch) {
     for (int pitchX = 262; pitchX <= 340; pitchX += 6) {
       for (int pitchY = 190; pitchY <= 310; pitchY += 8) {
         MatchState s = Launched(pace, pitchX, pitchY);
-        for (int tick = 1; tick <= 40 && s.BallY > game::BodyLineY; ++tick) {
+        for (int tick = 1; tick <= 40 && s.BallY > field::BodyLineY; ++tick) {
           MoveBall(s);
           const QImage tile = TileOf(bowler, 151, 240, BowlerTile(tick));
           ++looked;
-          if (Overlap(ball, {s.BallSpriteX, s.BallSpriteY}, tile, {BowlerX(tick), game::BowlerFlightY})) {
+          if (Overlap(ball, {s.BallSpriteX, s.BallSpriteY}, tile, {BowlerX(tick), field::BowlerFlightY})) {
             ++hidden;
             ADD_FAILURE() << "pace " << pace << " spot " << pitchX << "," << pitchY << " tick "
                           << tick;

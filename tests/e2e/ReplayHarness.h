@@ -19,7 +19,7 @@ struct ReplayResult {
   std::vector<QJsonArray> Ticks() const {
     std::vector<QJsonArray> ticks;
     for (const auto& line : lines)
-      if (line.contains("tick")) ticks.push_back(line["draws"].toArray());
+      if (line.contains("draws")) ticks.push_back(line["draws"].toArray());
     return ticks;
   }
   // The printed values, one object per `print`.

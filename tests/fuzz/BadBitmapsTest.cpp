@@ -42,9 +42,9 @@ const Spoiling kSpoilings[] = {
     {"absurd size", [](const BitmapFile&) { return BmpHeaderClaiming(60000, 60000); }},
     {"negative size", [](const BitmapFile&) { return BmpHeaderClaiming(-5, 100); }},
     {"a tile short",
-     [](const BitmapFile& b) { return fuzz::BmpOf(b.tileWidth, b.tileHeight * b.tiles - 1); }},
+     [](const BitmapFile& b) { return fuzz::BmpOf(b.tileWidth, b.tileHeight * b.tilesNeeded - 1); }},
     {"too narrow",
-     [](const BitmapFile& b) { return fuzz::BmpOf(b.tileWidth - 1, b.tileHeight * b.tiles); }},
+     [](const BitmapFile& b) { return fuzz::BmpOf(b.tileWidth - 1, b.tileHeight * b.tilesNeeded); }},
 };
 
 bool Names(const std::string& message, const char* file) {
@@ -64,7 +64,7 @@ void BeginWithSpoiled(const fuzz::BitmapFolder& folder, const BitmapFile& bitmap
   match.game.cmdBegin_Click();
   folder.Restore(bitmap);
   ASSERT_EQ(match.forms.messages.size(), 1u);
-  EXPECT_TRUE(Names(match.forms.messages[0], bitmap.name)) << match.forms.messages[0];
+  EXPECT_TRUE(Names(match.forms.messages[0], bitmap.fileName)) << match.forms.messages[0];
   EXPECT_EQ(match.pump.yields, 0) << "no match was played";
   EXPECT_TRUE(match.forms.OptionsLoaded());
   EXPECT_TRUE(match.forms.beginEnabled);
@@ -86,7 +86,7 @@ TEST(BadBitmaps, EachIsNamedAndTheOptionsFormIsKept) {
   const fuzz::BitmapFolder folder;
   for (const BitmapFile& bitmap : fuzz::kBitmaps) {
     for (const Spoiling& spoiling : kSpoilings) {
-      SCOPED_TRACE(std::string(bitmap.name) + " " + spoiling.what);
+      SCOPED_TRACE(std::string(bitmap.fileName) + " " + spoiling.what);
       BeginWithSpoiled(folder, bitmap, spoiling);
     }
   }

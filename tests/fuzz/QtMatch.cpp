@@ -20,7 +20,7 @@ QByteArray BmpOf(int width, int height) {
 }
 
 QByteArray GoodBitmap(const BitmapFile& bitmap) {
-  return BmpOf(bitmap.tileWidth, bitmap.tileHeight * bitmap.tiles);
+  return BmpOf(bitmap.tileWidth, bitmap.tileHeight * bitmap.tilesNeeded);
 }
 
 BitmapFolder::BitmapFolder() {

@@ -4,6 +4,8 @@
 // focus from it, and the bitmaps are real files in a folder of the test's own.
 
 #include <QByteArray>
+
+#include "core/model/Bitmaps.h"
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
@@ -17,26 +19,8 @@
 
 namespace fuzz {
 
-// The seven bitmaps with the tile size the game cuts each into and how many
-// tiles it draws from it.
-struct BitmapFile {
-  const char* name;
-  int tileWidth, tileHeight;
-  int tiles;
-};
-
-// clang-format off
-inline constexpr BitmapFile kBitmaps[] = {
-    // file            tile width  height  tiles
-    {"all.bmp",        640,        480,    1},
-    {"GAMESP.bmp",     64,         64,     3},
-    {"smallsp.bmp",    16,         16,     4},
-    {"cball.bmp",      32,         32,     3},
-    {"bowler.bmp",     151,        240,    39},
-    {"stumps.bmp",     64,         64,     3},
-    {"shots256.bmp",   320,        200,    38},
-};
-// clang-format on
+using BitmapFile = Bitmap;
+using ::kBitmaps;
 
 // A BMP file of the given size, its tiles in one column.
 QByteArray BmpOf(int width, int height);
@@ -47,7 +31,7 @@ class BitmapFolder {
  public:
   BitmapFolder();
   QString Path() const { return dir_.path(); }
-  QString FileOf(const BitmapFile& bitmap) const { return dir_.filePath(bitmap.name); }
+  QString FileOf(const BitmapFile& bitmap) const { return dir_.filePath(bitmap.fileName); }
   void Write(const BitmapFile& bitmap, const QByteArray& bytes) const;
   void Remove(const BitmapFile& bitmap) const;
   void Restore(const BitmapFile& bitmap) const { Write(bitmap, GoodBitmap(bitmap)); }

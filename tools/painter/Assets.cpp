@@ -2,6 +2,7 @@
 
 #include <QDir>
 
+#include "core/model/Bitmaps.h"
 #include "painter/Batsman.h"
 #include "painter/BatsmanPoses.h"
 #include "painter/Bmp.h"
@@ -15,17 +16,33 @@
 
 namespace paint {
 
+namespace {
+
+// Names and tile sizes come from the game's own list; the painter says how
+// many tiles it paints, at least as many as the game draws.
+AssetFile Asset(BitmapIndex index, int tilesPainted, QImage (*paint)()) {
+  const Bitmap& bitmap = BitmapAt(index);
+  return {bitmap.fileName, bitmap.tileWidth, bitmap.tileHeight, tilesPainted, paint};
+}
+
+static_assert(CursorTiles >= BitmapAt(BitmapIndex::GameSp).tilesNeeded);
+static_assert(SmallTiles >= BitmapAt(BitmapIndex::SmallSp).tilesNeeded);
+static_assert(BallTiles >= BitmapAt(BitmapIndex::CBall).tilesNeeded);
+static_assert(BowlerTiles >= BitmapAt(BitmapIndex::Bowler).tilesNeeded);
+static_assert(StumpsTiles >= BitmapAt(BitmapIndex::Stumps).tilesNeeded);
+static_assert(BatsmanTiles >= BitmapAt(BitmapIndex::Shots).tilesNeeded);
+
+}  // namespace
+
 const std::array<AssetFile, 7>& AssetFiles() {
   static const std::array<AssetFile, 7> files = {{
-      {"all.bmp", game::ScreenWidth, game::ScreenHeight, 1, PaintGround},
-      {"GAMESP.bmp", game::CursorTileSize, game::CursorTileSize, CursorTiles, PaintCursorSheet},
-      {"smallsp.bmp", game::SmallTileSize, game::SmallTileSize, SmallTiles, PaintSmallSheet},
-      {"cball.bmp", game::BallTileSize, game::BallTileSize, BallTiles, PaintBallSheet},
-      {"bowler.bmp", game::BowlerTileWidth, game::BowlerTileHeight, BowlerTiles,
-       PaintBowlerSheet},
-      {"stumps.bmp", game::StumpsTileSize, game::StumpsTileSize, StumpsTiles, PaintStumpsSheet},
-      {"shots256.bmp", game::BatsmanTileWidth, game::BatsmanTileHeight, BatsmanTiles,
-       PaintBatsmanSheet},
+      Asset(BitmapIndex::All, 1, PaintGround),
+      Asset(BitmapIndex::GameSp, CursorTiles, PaintCursorSheet),
+      Asset(BitmapIndex::SmallSp, SmallTiles, PaintSmallSheet),
+      Asset(BitmapIndex::CBall, BallTiles, PaintBallSheet),
+      Asset(BitmapIndex::Bowler, BowlerTiles, PaintBowlerSheet),
+      Asset(BitmapIndex::Stumps, StumpsTiles, PaintStumpsSheet),
+      Asset(BitmapIndex::Shots, BatsmanTiles, PaintBatsmanSheet),
   }};
   return files;
 }

@@ -48,13 +48,13 @@ Camera BatsmanCamera() {
 
 QImage PaintBatsmanTile(int tile) {
   const Figure& figure = BatsmanFigure();
-  return PaintTile(game::BatsmanTileWidth, game::BatsmanTileHeight, Edges::Smooth, [&](QPainter& p) {
+  return PaintTile(field::BatsmanTileWidth, field::BatsmanTileHeight, Edges::Smooth, [&](QPainter& p) {
     PaintFigure(p, BatsmanCamera(), figure, Solve(figure.body, figure.bat, BatsmanPose(tile)));
   });
 }
 
 QImage PaintBatsmanSheet() {
-  return PaintSheet(game::BatsmanTileWidth, game::BatsmanTileHeight, BatsmanSheetColumns,
+  return PaintSheet(field::BatsmanTileWidth, field::BatsmanTileHeight, BatsmanSheetColumns,
                     BatsmanSheetRows, BatsmanTiles, PaintBatsmanTile);
 }
 

@@ -16,7 +16,7 @@ namespace {
 // delivery reaches just left of where the ball then appears.
 constexpr double kOriginX = art::BallPathTileX - 18;
 // His feet on the ground near the bottom of the tile (a trailing shoe still fits).
-constexpr double kOriginY = game::BowlerTileHeight - 10;
+constexpr double kOriginY = field::BowlerTileHeight - 10;
 
 Figure MakeBowler() {
   Figure f;
@@ -48,13 +48,13 @@ Camera BowlerCamera() { return {kOriginX, kOriginY}; }
 
 QImage PaintBowlerTile(int tile) {
   const Figure& figure = BowlerFigure();
-  return PaintTile(game::BowlerTileWidth, game::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
+  return PaintTile(field::BowlerTileWidth, field::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
     PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
   });
 }
 
 QImage PaintBowlerSheet() {
-  return PaintSheet(game::BowlerTileWidth, game::BowlerTileHeight, BowlerSheetColumns,
+  return PaintSheet(field::BowlerTileWidth, field::BowlerTileHeight, BowlerSheetColumns,
                     BowlerSheetRows, BowlerTiles, PaintBowlerTile);
 }
 

@@ -65,14 +65,14 @@ void PaintChevrons(QPainter& p, const Pace& pace) {
 
 QImage PaintCursorTile(int pace) {
   const Pace& look = kPaces.at(static_cast<size_t>(pace));
-  return PaintTile(game::CursorTileSize, game::CursorTileSize, Edges::Smooth, [&](QPainter& p) {
+  return PaintTile(field::CursorTileSize, field::CursorTileSize, Edges::Smooth, [&](QPainter& p) {
     PaintSights(p, look);
     PaintChevrons(p, look);
   });
 }
 
 QImage PaintCursorSheet() {
-  return PaintSheet(game::CursorTileSize, game::CursorTileSize, CursorTiles, 1, CursorTiles,
+  return PaintSheet(field::CursorTileSize, field::CursorTileSize, CursorTiles, 1, CursorTiles,
                     PaintCursorTile);
 }
 

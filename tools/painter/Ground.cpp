@@ -1,3 +1,4 @@
+#include "core/model/FieldGeometry.h"
 #include "painter/Ground.h"
 
 #include <QPainter>
@@ -8,7 +9,7 @@
 #include "painter/Stands.h"
 
 namespace paint {
-namespace field {
+namespace ground {
 
 double PitchHalfWidth(double y) {
   return PitchHalfWidthAtStumps + Widening * (y - art::BattingCreaseY);
@@ -37,22 +38,22 @@ QRgb Shade(QColor base, double amount) {
   return qRgb(channel(base.red()), channel(base.green()), channel(base.blue()));
 }
 
-}  // namespace field
+}  // namespace ground
 
 namespace {
 
 // Mowing stripes as wide as the pitch, darker near the camera, hazier far off.
 const QColor kGrassLight(118, 172, 78);
 const QColor kGrassDark(92, 148, 60);
-constexpr double kStripe = 2 * field::Widening;
+constexpr double kStripe = 2 * ground::Widening;
 
 QRgb GrassAt(int x, int y) {
-  const double across = field::Across(x, y) + kStripe / 2;
+  const double across = ground::Across(x, y) + kStripe / 2;
   const bool light = static_cast<long>(std::floor(across / kStripe)) % 2 == 0;
   const double far = 1.0 - std::clamp((y - 60) / 420.0, 0.0, 1.0);
-  const double square = std::abs(field::Across(x, y)) < 0.42 ? 0.03 : 0.0;
-  const double amount = 0.05 * far + square + 0.035 * field::Speckle(x, y, 1) - 0.06 * (1 - far);
-  return field::Shade(light ? kGrassLight : kGrassDark, amount);
+  const double square = std::abs(ground::Across(x, y)) < 0.42 ? 0.03 : 0.0;
+  const double amount = 0.05 * far + square + 0.035 * ground::Speckle(x, y, 1) - 0.06 * (1 - far);
+  return ground::Shade(light ? kGrassLight : kGrassDark, amount);
 }
 
 void PaintGrass(QImage& ground) {
@@ -65,7 +66,7 @@ void PaintGrass(QImage& ground) {
 }  // namespace
 
 QImage PaintGround() {
-  QImage ground(game::ScreenWidth, game::ScreenHeight, QImage::Format_RGB32);
+  QImage ground(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   PaintGrass(ground);
   PaintPitch(ground);
   PaintStands(ground);

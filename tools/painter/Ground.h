@@ -11,7 +11,7 @@
 #include "painter/Geometry.h"
 
 namespace paint {
-namespace field {
+namespace ground {
 
 // The pitch's edges and the mowing stripes run to a point far above the
 // screen on the pitch's centre line.
@@ -36,7 +36,7 @@ inline constexpr int RightBoardX = 534, RightBoardY = 4, RightBoardRight = 636,
 double Speckle(int x, int y, std::uint32_t salt);
 QRgb Shade(QColor base, double amount);
 
-}  // namespace field
+}  // namespace ground
 
 QImage PaintGround();
 

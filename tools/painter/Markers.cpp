@@ -72,7 +72,7 @@ void PaintBall(QPainter& p, int turn) {
 }  // namespace
 
 QImage PaintSmallTile(int tile) {
-  return PaintTile(game::SmallTileSize, game::SmallTileSize, Edges::Smooth, [&](QPainter& p) {
+  return PaintTile(field::SmallTileSize, field::SmallTileSize, Edges::Smooth, [&](QPainter& p) {
     if (tile == 0) PaintBattingMarker(p);
     if (tile == 1) PaintShadow(p);
     if (tile == 3) PaintPitchSpot(p);
@@ -80,17 +80,17 @@ QImage PaintSmallTile(int tile) {
 }
 
 QImage PaintSmallSheet() {
-  return PaintSheet(game::SmallTileSize, game::SmallTileSize, SmallTiles, 1, SmallTiles,
+  return PaintSheet(field::SmallTileSize, field::SmallTileSize, SmallTiles, 1, SmallTiles,
                     PaintSmallTile);
 }
 
 QImage PaintBallTile(int tile) {
-  return PaintTile(game::BallTileSize, game::BallTileSize, Edges::Smooth,
+  return PaintTile(field::BallTileSize, field::BallTileSize, Edges::Smooth,
                    [&](QPainter& p) { PaintBall(p, tile); });
 }
 
 QImage PaintBallSheet() {
-  return PaintSheet(game::BallTileSize, game::BallTileSize, BallTiles, 1, BallTiles, PaintBallTile);
+  return PaintSheet(field::BallTileSize, field::BallTileSize, BallTiles, 1, BallTiles, PaintBallTile);
 }
 
 }  // namespace paint

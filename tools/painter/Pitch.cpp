@@ -10,7 +10,7 @@
 namespace paint {
 namespace {
 
-static_assert(game::BowlingStumpsX == game::BattingStumpsX,
+static_assert(field::BowlingStumpsX == field::BattingStumpsX,
               "the pitch's centre line runs straight up the screen through both sets of stumps");
 
 const QColor kEarth(204, 186, 132);
@@ -45,21 +45,21 @@ QRgb Mix(QRgb a, QRgb b, double t) {
 }
 
 QRgb EarthAt(int x, int y) {
-  const double wear = WearAt(x, y) * (0.75 + 0.25 * field::Speckle(x / 2, y / 2, 7));
+  const double wear = WearAt(x, y) * (0.75 + 0.25 * ground::Speckle(x / 2, y / 2, 7));
   const QRgb base = Mix(kEarth.rgb(), kWorn.rgb(), std::clamp(wear, 0.0, 1.0));
-  const double grain = 0.045 * field::Speckle(x, y, 3) + 0.02 * field::Speckle(x, 0, 5);
-  return field::Shade(QColor(base), grain - 0.04 * (y - art::BattingCreaseY) / 300.0);
+  const double grain = 0.045 * ground::Speckle(x, y, 3) + 0.02 * ground::Speckle(x, 0, 5);
+  return ground::Shade(QColor(base), grain - 0.04 * (y - art::BattingCreaseY) / 300.0);
 }
 
 void PaintEarth(QImage& ground) {
-  for (int y = field::PitchTopY; y <= field::PitchBottomY; ++y) {
-    const double half = field::PitchHalfWidth(y);
+  for (int y = ground::PitchTopY; y <= ground::PitchBottomY; ++y) {
+    const double half = ground::PitchHalfWidth(y);
     auto* line = reinterpret_cast<QRgb*>(ground.scanLine(y));
     const int from = static_cast<int>(std::floor(art::PitchCentreX - half - 2));
     const int to = static_cast<int>(std::ceil(art::PitchCentreX + half + 2));
     for (int x = std::max(0, from); x <= std::min(ground.width() - 1, to); ++x) {
       const double inside = half - std::abs(x - art::PitchCentreX);
-      const double edge = std::min({inside, y - field::PitchTopY + 0.0, field::PitchBottomY - y + 0.0});
+      const double edge = std::min({inside, y - ground::PitchTopY + 0.0, ground::PitchBottomY - y + 0.0});
       if (edge < -1.5) continue;
       const double cover = std::clamp((edge + 1.5) / 4.0, 0.0, 1.0);
       line[x] = Mix(line[x], EarthAt(x, y), cover);
@@ -69,11 +69,11 @@ void PaintEarth(QImage& ground) {
 
 // A crease line in perspective at the bowler's end: x for a row on a line
 // `across` from the centre line.
-double LineX(double across, double y) { return art::PitchCentreX + across * (y - field::VanishY); }
+double LineX(double across, double y) { return art::PitchCentreX + across * (y - ground::VanishY); }
 
 void PaintBattingEnd(QPainter& p) {
   const int left = art::WideLineLeft - 2, right = art::WideLineRight + 1;  // the lines' columns
-  const double half = field::PitchHalfWidth(art::PoppingCreaseY);
+  const double half = ground::PitchHalfWidth(art::PoppingCreaseY);
   p.fillRect(QRectF(art::PitchCentreX - half + 2, art::PoppingCreaseY, 2 * half - 4, 2), kChalk);
   p.fillRect(QRect(left, art::BattingCreaseY - 1, right - left + 2, 2), kChalk);
   const int top = art::BattingCreaseY - 14, bottom = art::WideBandScreenBottom + 4;
@@ -84,12 +84,12 @@ void PaintBattingEnd(QPainter& p) {
 void PaintBowlingEnd(QPainter& p) {
   constexpr double kReturn = 0.072;  // return creases either side of the stumps
   constexpr double kPopping = art::BowlingCreaseY - 30;
-  const double half = field::PitchHalfWidth(kPopping);
+  const double half = ground::PitchHalfWidth(kPopping);
   p.fillRect(QRectF(art::PitchCentreX - half + 2, kPopping, 2 * half - 4, 2.5), kChalk);
   const double l = LineX(-kReturn, art::BowlingCreaseY), r = LineX(kReturn, art::BowlingCreaseY);
   p.fillRect(QRectF(l, art::BowlingCreaseY - 1, r - l, 2.5), kChalk);
   p.setPen(QPen(kChalk, 2.5));
-  const double bottom = field::PitchBottomY - 4;
+  const double bottom = ground::PitchBottomY - 4;
   for (double side : {-kReturn, kReturn}) {
     p.drawLine(QPointF(LineX(side, kPopping), kPopping), QPointF(LineX(side, bottom), bottom));
   }

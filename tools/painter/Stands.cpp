@@ -1,3 +1,4 @@
+#include "core/model/FieldGeometry.h"
 #include "painter/Stands.h"
 
 #include <QPainter>
@@ -24,23 +25,23 @@ const std::array<QColor, 8> kShirts = {
 const std::array<QColor, 4> kHeads = {QColor(222, 176, 140), QColor(150, 100, 70),
                                       QColor(90, 60, 40), QColor(240, 210, 170)};
 
-double Hash01(int x, int y, int salt) { return (field::Speckle(x, y, salt) + 1) / 2; }
+double Hash01(int x, int y, int salt) { return (ground::Speckle(x, y, salt) + 1) / 2; }
 
 // The crowd: a head and shirt every few pixels, an empty seat now and then,
 // tiers of concrete between the rows, darker towards the roof.
 QRgb CrowdAt(int x, int y) {
   const int row = y / kTier, inRow = y % kTier;
   const double shade = -0.55 + 0.5 * std::clamp(y / 70.0, 0.0, 1.0);
-  if (inRow == kTier - 1) return field::Shade(kConcrete, shade);
+  if (inRow == kTier - 1) return ground::Shade(kConcrete, shade);
   const int seatX = (x + (row % 2) * 2) / 4;
   const double who = Hash01(seatX, row, 11);
-  if (who < 0.12) return field::Shade(kSeat, shade);
+  if (who < 0.12) return ground::Shade(kSeat, shade);
   const int inSeat = (x + (row % 2) * 2) % 4;
-  if (inSeat == 3) return field::Shade(kConcrete, shade - 0.2);
+  if (inSeat == 3) return ground::Shade(kConcrete, shade - 0.2);
   const QColor& shirt = kShirts[static_cast<size_t>(Hash01(seatX, row, 12) * kShirts.size())];
   const QColor& head = kHeads[static_cast<size_t>(Hash01(seatX, row, 13) * kHeads.size())];
   const bool isHead = inRow <= 1 && inSeat >= 1;
-  return field::Shade(isHead ? head : shirt, shade * 1.1 - 0.12);
+  return ground::Shade(isHead ? head : shirt, shade * 1.1 - 0.12);
 }
 
 QColor BoardColour(int x) {
@@ -53,13 +54,13 @@ QColor BoardColour(int x) {
 // Boards along the rope: a colour each, with a pale stripe.
 QRgb BoardAt(int x, int fromRope) {
   const QColor c = BoardColour(x);
-  if (fromRope == 4 || fromRope == 5) return field::Shade(c, (x / 53) % 2 ? 0.35 : -0.3);
-  return field::Shade(c, fromRope <= 1 ? -0.35 : 0.0);
+  if (fromRope == 4 || fromRope == 5) return ground::Shade(c, (x / 53) % 2 ? 0.35 : -0.3);
+  return ground::Shade(c, fromRope <= 1 ? -0.35 : 0.0);
 }
 
 void PaintBeyondRope(QImage& ground) {
   for (int x = 0; x < ground.width(); ++x) {
-    const int rope = static_cast<int>(std::lround(field::BoundaryY(x)));
+    const int rope = static_cast<int>(std::lround(ground::BoundaryY(x)));
     for (int y = 0; y < std::min(rope, ground.height()); ++y) {
       const int fromRope = rope - 1 - y;
       auto* line = reinterpret_cast<QRgb*>(ground.scanLine(y));
@@ -70,8 +71,8 @@ void PaintBeyondRope(QImage& ground) {
 
 void PaintRope(QPainter& p) {
   QPainterPath rope;
-  for (int x = 0; x <= game::ScreenWidth; x += 4) {
-    const QPointF at(x, field::BoundaryY(x) + 0.5);
+  for (int x = 0; x <= field::ScreenWidth; x += 4) {
+    const QPointF at(x, ground::BoundaryY(x) + 0.5);
     if (x == 0) rope.moveTo(at); else rope.lineTo(at);
   }
   p.setBrush(Qt::NoBrush);
@@ -83,7 +84,7 @@ void PaintRope(QPainter& p) {
 
 void PaintSightscreen(QPainter& p) {
   const double half = 72;
-  const double bottom = field::BoundaryY(art::PitchCentreX) - 1;
+  const double bottom = ground::BoundaryY(art::PitchCentreX) - 1;
   const QRectF screen(art::PitchCentreX - half, 6, 2 * half, bottom - 6);
   p.setPen(QPen(QColor(60, 66, 76), 2));
   p.setBrush(kScreen);
@@ -104,10 +105,10 @@ void PaintStands(QImage& ground) {
   p.setRenderHint(QPainter::Antialiasing);
   PaintRope(p);
   PaintSightscreen(p);
-  PaintScoreboard(p, field::LeftBoardX, field::LeftBoardY, field::LeftBoardRight,
-                  field::LeftBoardBottom);
-  PaintScoreboard(p, field::RightBoardX, field::RightBoardY, field::RightBoardRight,
-                  field::RightBoardBottom);
+  PaintScoreboard(p, ground::LeftBoardX, ground::LeftBoardY, ground::LeftBoardRight,
+                  ground::LeftBoardBottom);
+  PaintScoreboard(p, ground::RightBoardX, ground::RightBoardY, ground::RightBoardRight,
+                  ground::RightBoardBottom);
 }
 
 }  // namespace paint

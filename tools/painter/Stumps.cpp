@@ -88,7 +88,7 @@ void PaintFalling(QPainter& p, const Wreck& w) {
 }  // namespace
 
 QImage PaintStumpsTile(int tile) {
-  return PaintTile(game::StumpsTileSize, game::StumpsTileSize, Edges::Hard, [&](QPainter& p) {
+  return PaintTile(field::StumpsTileSize, field::StumpsTileSize, Edges::Hard, [&](QPainter& p) {
     if (tile == 0) {
       PaintStanding(p);
     } else {
@@ -98,7 +98,7 @@ QImage PaintStumpsTile(int tile) {
 }
 
 QImage PaintStumpsSheet() {
-  return PaintSheet(game::StumpsTileSize, game::StumpsTileSize, StumpsTiles, 1, StumpsTiles,
+  return PaintSheet(field::StumpsTileSize, field::StumpsTileSize, StumpsTiles, 1, StumpsTiles,
                     PaintStumpsTile);
 }
 

@@ -1,9 +1,11 @@
+#include "core/model/FieldGeometry.h"
 #include "Driver.h"
 
 #include <iostream>
 #include <map>
 
 #include "ControlNames.h"
+#include "EventJson.h"
 #include "Json.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
@@ -16,9 +18,14 @@ Driver::Driver(std::istream& script, std::ostream& out)
       game_(Ports{&forms_, &timer_, pictures_.get(), &clock_, this}) {
   forms_.writeLine = [this](const std::string& line) { Emit(line); };
   forms_.displayFactory = [this](DisplayEvents& events) { return MakeDisplay(events); };
-  lastFrame_ = QImage(display::kWidth, display::kHeight, QImage::Format_RGB32);
+  lastFrame_ = QImage(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   lastFrame_.fill(Qt::black);
+  game_.Events.Listen(*this);
 }
+
+// Events are written as they happen; one told inside a tick comes before
+// that tick's line of draws.
+void Driver::OnEvent(const GameEvent& event) { Emit(EventJson(event)); }
 
 int Driver::Run() {
   try {

@@ -18,7 +18,7 @@
 
 class DisplayWidget;
 
-class Driver : public EventPump {
+class Driver : public EventPump, private EventListener {
  public:
   Driver(std::istream& script, std::ostream& out);
   // Runs the script to its end (0), to Escape (0), or to a bad line (2).
@@ -49,6 +49,7 @@ class Driver : public EventPump {
   std::string TileSetName(const TileSet* tileSet) const;
   std::optional<std::string> ControlJson(const std::string& name) const;
   void Emit(const std::string& line) { out_ << line << '\n'; }
+  void OnEvent(const GameEvent& event) override;
   void ExitIfNoForm();
   bool MatchInPlay() const { return game_.MatchRunning(); }
 

@@ -64,8 +64,9 @@ void Scorer::StartMatch(const Snapshot& field) {
   CheckBoard(field);
 }
 
-void Scorer::AfterTick(const Snapshot& pre, const Snapshot& post,
-                       const std::vector<ScoringMoment>& moments, int frames) {
+void Scorer::AfterTick(const Snapshot& pre, const Snapshot& post, const BallWatch& told,
+                       int frames) {
+  const auto& moments = told.moments;
   Check(frames == 1, "every tick shows exactly one frame", post);
   if (pre.inningsBreak) {
     // The break freezes the delivery, whatever phase a key has put it in.
@@ -81,7 +82,7 @@ void Scorer::AfterTick(const Snapshot& pre, const Snapshot& post,
     }
     ++book_.deliveryTicks;
   } else if (pre.runUpStarted || pre.ballBowled) {
-    DeliveryTick(pre, post, moments);
+    DeliveryTick(pre, post, told);
   } else {
     Check(DeliveryAtRest(post), "nothing moves while the bowler waits", post);
   }
@@ -91,60 +92,61 @@ void Scorer::AfterTick(const Snapshot& pre, const Snapshot& post,
 }
 
 // The release tick is also flight tick 1; flight tick 61 ends the ball.
-void Scorer::DeliveryTick(const Snapshot& pre, const Snapshot& post,
-                          const std::vector<ScoringMoment>& moments) {
+void Scorer::DeliveryTick(const Snapshot& pre, const Snapshot& post, const BallWatch& told) {
   ++book_.deliveryTicks;
-  if (pre.ballBowled && pre.ballCounter == kFlightTicks - 1) return EndOfBall(pre, post, moments);
+  if (pre.ballBowled && pre.ballCounter == kFlightTicks - 1) return EndOfBall(pre, post, told);
   Check(post.ballBowled && !post.runUpStarted && post.ballCounter == pre.ballCounter + 1,
         "a flight tick adds one to the flight count", post);
 }
 
-std::string Scorer::OutcomeOf(const Snapshot& pre, const std::vector<ScoringMoment>& moments) {
-  if (!moments.empty()) return moments.front().field.outcome;
-  // Without a look at the board (the last wicket closes the innings before the
-  // overs are read) the outcome is the one on the board before the last tick.
-  return pre.wideBall ? "Wide" : pre.outcome;
-}
-
-void Scorer::EndOfBall(const Snapshot& pre, const Snapshot& post,
-                       const std::vector<ScoringMoment>& moments) {
+void Scorer::EndOfBall(const Snapshot& pre, const Snapshot& post, const BallWatch& told) {
   ++report_.balls;
   Check(book_.deliveryTicks == kTicksPerDelivery, "a delivery lasts 121 ticks from run-up tick 1",
         post);
   book_.deliveryTicks = -1;
   Check(DeliveryAtRest(post) && post.outcome.empty(), "the end of a ball puts it back", post);
   Check(pre.firstInnings == (book_.innings == 0), "the innings is the scorer's innings", pre);
-  Check(moments.size() <= 1, "a ball is scored once", post);
+  if (!Check(told.moments.size() == 1, "every ball is told as scored, once", post)) return;
+  CountBall(pre, told.moments.front());
+  CloseInningsIfDue(pre, post, told);
+}
 
-  const std::string text = OutcomeOf(pre, moments);
-  Check(!pre.wideBall || text == "Wide", "a wide ball is scored as a wide", pre);
-  const Worth* worth = WorthOf(text);
+// The book is written from the event alone; the board, as it stood when the
+// event was told, must agree with it.
+void Scorer::CountBall(const Snapshot& pre, const ScoringMoment& scored) {
+  const GameEvent& ball = scored.event;
+  const Worth* worth = WorthOf(ball.outcome);
   if (!Check(worth != nullptr, "the ball's outcome is one the scorer knows", pre)) return;
-  book_.runs[book_.innings] += worth->runs;
-  book_.wickets[book_.innings] += worth->wickets;
-  if (worth->counted) ++book_.countedInOver;
-  if (!moments.empty()) CheckBoard(moments.front().field);
-  Check(book_.wickets[book_.innings] <= kAllOut, "no innings has more than ten wickets", post);
-
+  Check(ball.runs == worth->runs && ball.wicket == (worth->wickets == 1) &&
+            ball.wide == !worth->counted && ball.firstInnings == (book_.innings == 0),
+        "a ball scored is told with its worth and its innings", scored.field);
+  Check(!pre.wideBall || ball.wide, "a wide ball is scored as a wide", pre);
+  book_.runs[book_.innings] += ball.runs;
+  book_.wickets[book_.innings] += ball.wicket ? 1 : 0;
+  if (!ball.wide) ++book_.countedInOver;
+  Check(ball.teamRuns == book_.runs[book_.innings] &&
+            ball.teamWickets == book_.wickets[book_.innings],
+        "the score told with a ball is the scorer's", scored.field);
+  CheckBoard(scored.field);
+  Check(book_.wickets[book_.innings] <= kAllOut, "no innings has more than ten wickets",
+        scored.field);
   if (book_.wickets[book_.innings] < kAllOut && book_.countedInOver == kBallsPerOver) {
     book_.countedInOver = 0;  // six counted balls, wides apart, make the over
     ++book_.overs;
   }
-  const bool allOut = book_.wickets[book_.innings] >= kAllOut;
-  Check(allOut || !moments.empty(), "the over limit is read at every ball", post);
-  CloseInningsIfDue(pre, post, moments.empty() ? std::string() : moments.front().oversText);
 }
 
-void Scorer::CloseInningsIfDue(const Snapshot& pre, const Snapshot& post,
-                               const std::string& oversText) {
+void Scorer::CloseInningsIfDue(const Snapshot& pre, const Snapshot& post, const BallWatch& told) {
   bool due = book_.wickets[book_.innings] >= kAllOut;
   if (!due) {
-    const std::optional<double> limit = ReadNumber(oversText);
+    const std::optional<double> limit = ReadNumber(world_.forms.Text(TextBox::Text3));
     due = limit && *limit == static_cast<double>(book_.overs);
   }
   const bool closed = book_.innings == 0 ? !post.firstInnings : post.quitGame;
   if (!Check(closed == due, "an innings closes at ten wickets or at the over limit only", post))
     return;
+  Check(told.inningsEnded == (due ? 1 : 0), "the end of an innings is told once, when it closes",
+        post);
   if (!due) {
     Check(post.firstInnings == pre.firstInnings && post.ballsInOver == book_.countedInOver &&
               post.oversBowled == book_.overs,

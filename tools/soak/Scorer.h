@@ -1,6 +1,6 @@
 #pragma once
-// The scorer's book: kept ball by ball from what the field shows, and held up
-// against the game's own score after every tick and every key.
+// The scorer's book: kept ball by ball from the match's events alone, and held
+// up against the game's own score after every tick, every ball and every key.
 
 #include <string>
 #include <vector>
@@ -15,10 +15,9 @@ class Scorer {
   Scorer(Report& report, const World& world) : report_(report), world_(world) {}
 
   void StartMatch(const Snapshot& field);
-  // One tick: `pre` and `post` are the field either side of it, `moments` what
-  // the game showed while scoring a ball in it, `frames` the frames it showed.
-  void AfterTick(const Snapshot& pre, const Snapshot& post,
-                 const std::vector<ScoringMoment>& moments, int frames);
+  // One tick: `pre` and `post` are the field either side of it, `told` what
+  // the game told of it, `frames` the frames it showed.
+  void AfterTick(const Snapshot& pre, const Snapshot& post, const BallWatch& told, int frames);
   // A key or a change on the panel between two ticks.
   void AfterInput(const Snapshot& pre, const Snapshot& post, bool escape);
   // Begin has returned: the match is closed, one way or the other.
@@ -27,12 +26,10 @@ class Scorer {
   bool Escaped() const { return book_.escaped; }
 
  private:
-  void DeliveryTick(const Snapshot& pre, const Snapshot& post,
-                    const std::vector<ScoringMoment>& moments);
-  void EndOfBall(const Snapshot& pre, const Snapshot& post,
-                 const std::vector<ScoringMoment>& moments);
-  std::string OutcomeOf(const Snapshot& pre, const std::vector<ScoringMoment>& moments);
-  void CloseInningsIfDue(const Snapshot& pre, const Snapshot& post, const std::string& oversText);
+  void DeliveryTick(const Snapshot& pre, const Snapshot& post, const BallWatch& told);
+  void EndOfBall(const Snapshot& pre, const Snapshot& post, const BallWatch& told);
+  void CountBall(const Snapshot& pre, const ScoringMoment& scored);
+  void CloseInningsIfDue(const Snapshot& pre, const Snapshot& post, const BallWatch& told);
   void CheckBoard(const Snapshot& field);
   std::string ResultLine() const;
   bool Check(bool ok, const char* what, const Snapshot& field);

@@ -125,11 +125,11 @@ void Session::Tick() {
   const Snapshot pre = Snapshot::Of(world_.game.S);
   auto& display = *world_.display;
   display.frames = 0;
-  world_.forms.moments.clear();
-  world_.forms.watching = true;
+  world_.watch.Clear();
+  world_.watch.watching = true;
   world_.game.Timer1_Timer();
-  world_.forms.watching = false;
-  scorer_.AfterTick(pre, Snapshot::Of(world_.game.S), world_.forms.moments, display.frames);
+  world_.watch.watching = false;
+  scorer_.AfterTick(pre, Snapshot::Of(world_.game.S), world_.watch, display.frames);
   report_.detail = display.fault;
   report_.Check(display.fault.empty(), "every sprite drawn exists in its tile set");
   report_.detail.clear();

@@ -22,10 +22,15 @@ std::string Snapshot::Describe() const {
   return out.str();
 }
 
-std::string WatchingForms::Text(TextBox box) const {
-  std::string text = FakeForms::Text(box);
-  if (watching && game && box == TextBox::Text3) moments.push_back({Snapshot::Of(game->S), text});
-  return text;
+void BallWatch::OnEvent(const GameEvent& event) {
+  if (!watching || !game) return;
+  if (event.kind == EventKind::BallScored) moments.push_back({Snapshot::Of(game->S), event});
+  if (event.kind == EventKind::InningsEnded) ++inningsEnded;
+}
+
+void BallWatch::Clear() {
+  moments.clear();
+  inningsEnded = 0;
 }
 
 TileSetRef CheckingDisplay::CreateTileSet(const Picture& picture, int tileWidth, int tileHeight) {
@@ -54,7 +59,8 @@ void CheckingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16, i
 }
 
 World::World(std::uint64_t seed) {
-  forms.game = &game;
+  watch.game = &game;
+  game.Events.Listen(watch);
   clock.ms = static_cast<std::int64_t>(seed % 86400000u);
   game.Rnd = Random(seed);
   forms.displayFactory = [this](DisplayEvents&) {

@@ -1,8 +1,8 @@
 #pragma once
-// One run of the program on fakes, as the soak plays it: the real Game, an
-// options form that lets the scorer look over the game's shoulder at the
-// moment a ball is scored, and a display that draws nothing but makes sure
-// every sprite the game asks for exists in its tile set.
+// One run of the program on fakes, as the soak plays it: the real Game, a
+// listener that keeps the field as it stood whenever the game told that a ball
+// was scored, and a display that draws nothing but makes sure every sprite the
+// game asks for exists in its tile set.
 
 #include <cstdint>
 #include <memory>
@@ -26,20 +26,23 @@ struct Snapshot {
   std::string Describe() const;
 };
 
-// What the scorer sees when the game reads "Number Of Overs" to close the
-// scoring of a ball: the ball's outcome is still on the board then.
+// What the scorer hears when the game tells that a ball was scored: the event,
+// and the field at that moment.
 struct ScoringMoment {
   Snapshot field;
-  std::string oversText;
+  GameEvent event;
 };
 
-class WatchingForms : public fakes::FakeForms {
+// Inside a tick, keeps every ball scored and counts the innings ended.
+class BallWatch : public EventListener {
  public:
-  std::string Text(TextBox box) const override;
+  void OnEvent(const GameEvent& event) override;
+  void Clear();
 
   const Game* game = nullptr;
   bool watching = false;  // only inside a tick
-  mutable std::vector<ScoringMoment> moments;
+  std::vector<ScoringMoment> moments;
+  int inningsEnded = 0;
 };
 
 // A tile set that knows how many tiles its picture holds.
@@ -78,12 +81,13 @@ class CheckingDisplay : public DisplaySurface {
 struct World {
   explicit World(std::uint64_t seed);
 
-  WatchingForms forms;
+  fakes::FakeForms forms;
   fakes::ManualTimer timer;
   fakes::FakePictures pictures;
   fakes::FixedClock clock;
   fakes::ScriptedPump pump;
   Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
+  BallWatch watch;
   std::shared_ptr<CheckingDisplay> display;  // the current match's
 };
 

@@ -6,11 +6,12 @@
 #include <cmath>
 
 #include "core/ball/Launch.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/MatchState.h"
 
 namespace {
 constexpr i16 kFastestPaceBase = 5;  // speed = (5 - pace) * 2: 10, 8 or 6 pixels a tick
-constexpr float kReleaseHeight = 170;
+constexpr float kReleaseHeight = field::ReleaseHeight;
 
 // The ground distance from the release point to the pitch spot, in pixels.
 float DistanceToSpot(const MatchState& s) {

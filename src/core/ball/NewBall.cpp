@@ -4,6 +4,8 @@
 // only varies across the pitch; between two humans it varies both ways.
 
 #include "core/ball/NewBall.h"
+
+#include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
 
 namespace {
@@ -37,13 +39,13 @@ void PlaceBowlCursor(Match& g) {
 // The pictures and the ball at their starting marks: the ball in the bowler's
 // hand, 170 pixels above the release point (250, 330).
 void ResetPositions(MatchState& s) {
-  s.BatsmanSpriteX = 180;
-  s.BowlerX = 130;
-  s.BowlerY = 410;
+  s.BatsmanSpriteX = field::BatsmanSpriteX;
+  s.BowlerX = field::BowlerStartX;
+  s.BowlerY = field::BowlerStartY;
   s.BallSpriteX = 180;
   s.BallSpriteY = 160;
-  s.BallX = 250;
-  s.BallY = 330;
+  s.BallX = field::ReleaseX;
+  s.BallY = field::ReleaseY;
 }
 
 void NewBall(Match& g) {

@@ -5,6 +5,7 @@
 #include <string_view>
 
 #include "core/batting/ShotDanger.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
 #include "core/model/Outcome.h"
 
@@ -12,10 +13,11 @@ namespace {
 
 // The batsman's sprite steps across to the ball's line for the shots played
 // in front of the body; the Hook and the Square Cut are played from where he stands.
+// Defensive, Front Foot Drive: x = BallCrossX - 120; Leg Glance: x = BallCrossX - 140.
 namespace sprite {
-constexpr i16 kHome = 180;        // the sprite's x at a new ball
-constexpr i16 kDriveLine = 300;   // Defensive, Front Foot Drive: x = BallCrossX - 120
-constexpr i16 kGlanceLine = 320;  // Leg Glance: x = BallCrossX - 140
+constexpr i16 kHome = field::BatsmanSpriteX;  // the sprite's x at a new ball
+constexpr i16 kDriveLine = field::DriveLineX;
+constexpr i16 kGlanceLine = field::GlanceLineX;
 }  // namespace sprite
 
 constexpr int kLowest = std::numeric_limits<i16>::min();
@@ -58,13 +60,13 @@ constexpr float kClimb = 50.0f;
 }  // namespace skied
 
 // Down-the-pitch speed of a scoring drive or cut, and the square speed of a glance or hook.
-namespace scoring {
+namespace offTheBat {
 constexpr int kDriveCutBack = -2;
 constexpr int kDriveCutUpSpread = 2;  // ShotVY = draw(2) + 6: 7 or 8
 constexpr int kDriveCutUpBase = 6;
 constexpr int kGlanceHookUpSpread = 8;  // ShotVY = 4 - draw(8): -4 .. 3
 constexpr int kGlanceHookUpBase = 4;
-}  // namespace scoring
+}  // namespace offTheBat
 
 // The Defensive shot by its margin; it only ever blocks, so nothing is drawn.
 struct DefensiveRow {
@@ -102,7 +104,7 @@ void SkyTheBall(Match& g) {
 }
 
 void HitTheBall(Match& g, const AttackRow& row) {
-  using namespace scoring;
+  using namespace offTheBat;
   MatchState& s = g.S;
   if (s.ShotCode == shot::kDrive || s.ShotCode == shot::kCut) {
     s.ShotVX = static_cast<float>(kDriveCutBack - g.Rnd.Draw(row.spread));

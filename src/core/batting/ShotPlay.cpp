@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "core/batting/ShotOutcome.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
 
 namespace {
@@ -19,7 +20,7 @@ constexpr i16 kHard = 3;
 namespace window {
 constexpr float kNearRow = 170.0f;
 constexpr float kFarRow = 240.0f;
-constexpr double kBattingRow = 200.0;
+constexpr double kBattingRow = field::BattingRowY;
 constexpr double kBestScore = 5.0;  // for timing and for line alike
 }  // namespace window
 

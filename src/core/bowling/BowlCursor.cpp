@@ -5,6 +5,7 @@
 // overshoot by one tick's velocity and is put back on the edge the tick after.
 
 #include "core/bowling/BowlCursor.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
 
 namespace {
@@ -14,8 +15,8 @@ constexpr i16 kMaxAccel = 5;    // "Normal": a fresh step from 1 to 5 each tick
 struct Area {
   i16 low, high;  // the cursor moves while strictly between these
 };
-constexpr Area kAreaX{180, 380};
-constexpr Area kAreaY{150, 280};
+constexpr Area kAreaX{field::CursorLeft, field::CursorRight};
+constexpr Area kAreaY{field::CursorTop, field::CursorBottom};
 
 void Steer(bool lowerHeld, bool higherHeld, i16 accel, i16& velocity) {
   if (lowerHeld && velocity > -kSpeedLimit) velocity = int16::Sub(velocity, accel);

@@ -1,5 +1,6 @@
 #include "core/bowling/CursorSweep.h"
 
+#include "core/model/FieldGeometry.h"
 #include "core/model/MatchState.h"
 
 namespace {
@@ -7,8 +8,8 @@ namespace {
 // The "Simulation" cursor stays inside the band kBandLeft+1 .. kBandRight-1;
 // leaving it stops the cursor at the edge it crossed.
 namespace sweep {
-constexpr i16 kBandLeft = 180;
-constexpr i16 kBandRight = 380;
+constexpr i16 kBandLeft = field::CursorLeft;
+constexpr i16 kBandRight = field::CursorRight;
 constexpr i16 kSteer = 2;     // velocity change per tick an arrow key is held
 constexpr i16 kMaxSpeed = 6;  // an arrow key only adds while the speed is below this
 }  // namespace sweep

@@ -1,27 +1,19 @@
 // Begin's second step: the seven bitmaps become the match's tile sets.
+#include <iterator>
 #include <string>
 
 #include "core/game/Game.h"
+#include "core/model/Bitmaps.h"
 
 namespace {
 
-struct Bitmap {
-  const char* fileName;
-  int tileWidth, tileHeight;
-  int tilesNeeded;  // the highest tile number the game draws from it, plus one
-  TileSetRef MatchState::*slot;
+// Where each of the bitmaps, in loading order, goes in the match state.
+constexpr TileSetRef MatchState::*kSlots[] = {
+    &MatchState::TileSetAll,    &MatchState::TileSetGameSp, &MatchState::TileSetSmallSp,
+    &MatchState::TileSetCBall,  &MatchState::TileSetBowler, &MatchState::TileSetStumps,
+    &MatchState::TileSetShots,
 };
-
-// In the order they are loaded.
-constexpr Bitmap kBitmaps[] = {
-    {"all.bmp", 640, 480, 1, &MatchState::TileSetAll},
-    {"GAMESP.bmp", 64, 64, 3, &MatchState::TileSetGameSp},
-    {"smallsp.bmp", 16, 16, 4, &MatchState::TileSetSmallSp},
-    {"cball.bmp", 32, 32, 3, &MatchState::TileSetCBall},
-    {"bowler.bmp", 151, 240, 39, &MatchState::TileSetBowler},
-    {"stumps.bmp", 64, 64, 3, &MatchState::TileSetStumps},
-    {"shots256.bmp", 320, 200, 38, &MatchState::TileSetShots},
-};
+static_assert(std::size(kSlots) == kBitmaps.size());
 
 int TilesIn(const Picture& picture, const Bitmap& bitmap) {
   return (picture.Width() / bitmap.tileWidth) * (picture.Height() / bitmap.tileHeight);
@@ -46,7 +38,8 @@ std::string CannotLoad(const Bitmap& bitmap, const RuntimeError& error) {
 // Loads every bitmap into its tile set; on a missing, unreadable or too small
 // file, tells the player which one and returns false.
 bool Game::LoadTileSets() {
-  for (const Bitmap& bitmap : kBitmaps) {
+  for (std::size_t i = 0; i < kBitmaps.size(); ++i) {
+    const Bitmap& bitmap = kBitmaps[i];
     std::unique_ptr<Picture> picture;
     try {
       picture = P.pictures->LoadPicture(bitmap.fileName);
@@ -58,7 +51,7 @@ bool Game::LoadTileSets() {
       P.forms->MessageBox(TooSmall(bitmap));
       return false;
     }
-    S.*bitmap.slot = S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
+    S.*kSlots[i] = S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
   }
   return true;
 }

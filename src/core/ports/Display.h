@@ -11,11 +11,6 @@
 
 #include "core/model/Int16.h"
 
-namespace display {
-inline constexpr int kWidth = 640;
-inline constexpr int kHeight = 480;
-}  // namespace display
-
 // A bitmap loaded from a file; only its owner (the display) looks inside.
 class Picture {
  public:

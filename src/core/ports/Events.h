@@ -40,7 +40,7 @@ struct GameEvent {
   bool early = false;
   // BallScored: the outcome text, what the ball was worth, the batting side's
   // score after it, and where it crossed the batting crease (x).
-  std::string outcome;
+  std::string outcome{};
   int runs = 0;
   bool wicket = false, wide = false;
   int teamRuns = 0, teamWickets = 0;
@@ -49,7 +49,7 @@ struct GameEvent {
   // InningsEnded: 1 or 2.
   int innings = 0;
   // MatchEnded: the result line ("Team1 are the winners", "It's a draw").
-  std::string result;
+  std::string result{};
 };
 
 // Hears the match. OnTick is called once at the start of every timer tick of a

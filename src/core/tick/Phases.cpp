@@ -6,6 +6,7 @@
 #include "core/ball/BallFlight.h"
 #include "core/ball/Launch.h"
 #include "core/bowling/PitchSpot.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
 #include "core/computer/ComputerBowler.h"
 #include "core/tick/Animation.h"
@@ -13,17 +14,12 @@
 
 namespace {
 
-// Where the two sets of stumps and the batsman stand on the screen.
-constexpr i16 kStumpsX = 320;
-constexpr i16 kBattingStumpsY = 90;
-constexpr i16 kBowlingStumpsY = 340;
-constexpr i16 kBatsmanStanceX = 180;
+using namespace field;
 constexpr i16 kSimulationSetUpTick = 30;
-constexpr i16 kRunUpTicks = 60;
 
 void DrawBothStumps(MatchState& s, long long battingEndTile) {
-  DrawSprite(s, *s.TileSetStumps, battingEndTile, kStumpsX, kBattingStumpsY);
-  DrawSprite(s, *s.TileSetStumps, 0, kStumpsX, kBowlingStumpsY);
+  DrawSprite(s, *s.TileSetStumps, battingEndTile, BattingStumpsX, BattingStumpsY);
+  DrawSprite(s, *s.TileSetStumps, 0, BowlingStumpsX, BowlingStumpsY);
 }
 
 void Release(Match& g) {
@@ -52,7 +48,7 @@ void DrawRunUp(Match& g) {
   const i16 bowlerTile = BowlerFrame(s, s.RunUpCounter);
   DrawSprite(s, *s.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
   DrawBothStumps(s, 0);
-  DrawSprite(s, *s.TileSetShots, BatsmanFrame(s, s.RunUpCounter), kBatsmanStanceX, 0);
+  DrawSprite(s, *s.TileSetShots, BatsmanFrame(s, s.RunUpCounter), BatsmanSpriteX, BatsmanSpriteY);
 }
 
 void DrawBall(Match& g) {
@@ -94,12 +90,12 @@ void DrawSprite(MatchState& s, const TileSet& tileSet, long long tile, i16 x, i1
 
 void DrawWaiting(MatchState& s) {
   DrawBothStumps(s, 0);
-  DrawSprite(s, *s.TileSetShots, 0, kBatsmanStanceX, 0);
+  DrawSprite(s, *s.TileSetShots, 0, BatsmanSpriteX, BatsmanSpriteY);
 }
 
 void RunUpStep(Match& g) {
   MatchState& s = g.S;
-  if (s.RunUpCounter >= kRunUpTicks) {
+  if (s.RunUpCounter >= RunUpTicks) {
     Release(g);
     return;
   }

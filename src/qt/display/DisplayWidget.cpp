@@ -1,3 +1,4 @@
+#include "core/model/FieldGeometry.h"
 #include "qt/display/DisplayWidget.h"
 
 #include <QKeyEvent>
@@ -15,12 +16,12 @@ DisplayWidget::DisplayWidget(DisplayEvents& events, QWidget* parent)
     : QWidget(parent), events_(events) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::StrongFocus);
-  setMinimumSize(display::kWidth, display::kHeight);
+  setMinimumSize(field::ScreenWidth, field::ScreenHeight);
   setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   setObjectName(QStringLiteral("Display"));
 }
 
-QSize DisplayWidget::sizeHint() const { return {display::kWidth, display::kHeight}; }
+QSize DisplayWidget::sizeHint() const { return {field::ScreenWidth, field::ScreenHeight}; }
 
 // ---- the surface ----
 
@@ -48,7 +49,7 @@ void DisplayWidget::ShowFrame() {
   const QRect changed = canvas_.Changed();
   if (changed.isEmpty()) return;
   const QRect target = FrameRect(size());
-  const int factor = target.width() / display::kWidth;
+  const int factor = target.width() / field::ScreenWidth;
   update(QRect(target.topLeft() + changed.topLeft() * factor, changed.size() * factor));
 }
 
@@ -77,8 +78,8 @@ void DisplayWidget::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i
 
 QRect DisplayWidget::FrameRect(QSize size) {
   const int factor =
-      std::max(1, std::min(size.width() / display::kWidth, size.height() / display::kHeight));
-  const QSize scaled(display::kWidth * factor, display::kHeight * factor);
+      std::max(1, std::min(size.width() / field::ScreenWidth, size.height() / field::ScreenHeight));
+  const QSize scaled(field::ScreenWidth * factor, field::ScreenHeight * factor);
   return {QPoint((size.width() - scaled.width()) / 2, (size.height() - scaled.height()) / 2),
           scaled};
 }

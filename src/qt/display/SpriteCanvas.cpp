@@ -1,3 +1,4 @@
+#include "core/model/FieldGeometry.h"
 #include "qt/display/SpriteCanvas.h"
 
 #include <algorithm>
@@ -16,7 +17,7 @@ constexpr int kLineMargin = 8;  // room for the shadow and any glyph overhang
 // the kept lines are simply dropped when there are this many.
 constexpr std::size_t kKeptLines = 64;
 
-const QRect kArea(0, 0, display::kWidth, display::kHeight);
+const QRect kArea(0, 0, field::ScreenWidth, field::ScreenHeight);
 
 QFont TextFont() {
   QFont font(QStringLiteral("Sans Serif"));
@@ -54,7 +55,7 @@ bool SpriteCanvas::Blit::operator==(const Blit& other) const {
 QRect SpriteCanvas::Blit::Area() const { return QRect(at, source.size()) & kArea; }
 
 SpriteCanvas::SpriteCanvas()
-    : buffer_(display::kWidth, display::kHeight, QImage::Format_RGB32), font_(TextFont()) {
+    : buffer_(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32), font_(TextFont()) {
   Clear();
 }
 

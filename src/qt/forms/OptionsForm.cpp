@@ -1,3 +1,4 @@
+#include "core/model/FieldGeometry.h"
 #include "qt/forms/OptionsForm.h"
 
 #include <QCloseEvent>
@@ -142,7 +143,7 @@ bool OptionsForm::eventFilter(QObject* watched, QEvent* event) {
 void OptionsForm::Refit() {
   const QSize panel(layout::kFormWidth, layout::kFormHeight);
   if (display_ && !display_->isHidden()) {
-    const QSize least(panel.width() + display::kWidth, std::max(panel.height(), display::kHeight));
+    const QSize least(panel.width() + field::ScreenWidth, std::max(panel.height(), field::ScreenHeight));
     setMinimumSize(least);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(size().expandedTo(least));

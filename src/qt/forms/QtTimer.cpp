@@ -1,10 +1,5 @@
 #include "qt/forms/QtTimer.h"
 
-int tick::PeriodMs(i16 interval) {
-  if (interval <= 0) return 0;
-  return interval < kShortestPeriodMs ? kShortestPeriodMs : interval;
-}
-
 QtTimer::QtTimer() {
   timer_.setTimerType(Qt::PreciseTimer);
   QObject::connect(&timer_, &QTimer::timeout, [this] {
@@ -25,7 +20,7 @@ void QtTimer::SetEnabled(bool enabled) {
 }
 
 void QtTimer::Apply() {
-  const int period = tick::PeriodMs(interval_);
+  const int period = TimerPeriodMs(interval_);
   if (!enabled_ || period == 0) {
     timer_.stop();
     return;

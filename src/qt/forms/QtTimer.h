@@ -8,12 +8,6 @@
 
 #include "core/ports/Ports.h"
 
-namespace tick {
-inline constexpr int kShortestPeriodMs = 16;
-// The period the timer runs at for `interval`, or 0 for no ticks.
-int PeriodMs(i16 interval);
-}  // namespace tick
-
 class QtTimer : public Timer {
  public:
   QtTimer();
