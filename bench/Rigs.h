@@ -15,14 +15,8 @@ class DisplayWidget;
 namespace bench {
 
 // The real display widget and the real bitmaps; needs a QApplication.
-struct DrawnRig {
+struct DrawnRig : fakes::GameOn<fakes::FakeForms, QtPictures> {
   DrawnRig();
-  fakes::FakeForms forms;
-  fakes::ManualTimer timer;
-  QtPictures pictures;
-  fakes::FixedClock clock;
-  fakes::ScriptedPump pump;
-  Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
   DisplayWidget* widget = nullptr;  // the current match's surface
 };
 

@@ -167,14 +167,23 @@ class ScriptedPump : public EventPump {
 }  // namespace fakes
 
 namespace fakes {
-// A whole game wired to fakes, at the program's start: options form loaded at its
-// design values, clock at noon.
-struct Rig {
-  FakeForms forms;
+// A whole game wired to stand-ins, at the program's start: the options form
+// loaded at its design values, the timer stopped, the clock at noon. The forms
+// and the pictures may be real ones where a test needs them.
+template <class FormsT = FakeForms, class PicturesT = FakePictures>
+struct GameOn {
+  GameOn() = default;
+  // The pictures made with these arguments (a real folder, say).
+  template <class... Args>
+  explicit GameOn(Args&&... pictureArgs) : pictures(std::forward<Args>(pictureArgs)...) {}
+
+  FormsT forms;
   ManualTimer timer;
-  FakePictures pictures;
+  PicturesT pictures;
   FixedClock clock;
   ScriptedPump pump;
   Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
 };
+
+using Rig = GameOn<>;
 }  // namespace fakes

@@ -37,7 +37,7 @@ void BitmapFolder::Remove(const BitmapFile& bitmap) const {
   QFile::remove(FileOf(bitmap));
 }
 
-QtMatch::QtMatch(const QString& folder) : other(new QLineEdit(&window)), pictures(folder) {
+QtMatch::QtMatch(const QString& folder) : GameOn(folder), other(new QLineEdit(&window)) {
   window.resize(800, 600);
   other->move(0, 540);
   forms.displayFactory = [this](DisplayEvents& events) {

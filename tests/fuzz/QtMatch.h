@@ -40,7 +40,12 @@ class BitmapFolder {
   QTemporaryDir dir_;
 };
 
-class QtMatch {
+// The window outlives the game, whose display is a child of it.
+struct MatchWindow {
+  QWidget window;
+};
+
+class QtMatch : public MatchWindow, public fakes::GameOn<fakes::FakeForms, QtPictures> {
  public:
   explicit QtMatch(const QString& folder);
   // The display of the match in play, or null.
@@ -48,14 +53,7 @@ class QtMatch {
   // The six held-key flags, as "LeftHeld RightHeld ..." of those set.
   std::string HeldFlags() const;
 
-  QWidget window;
   QLineEdit* other;  // takes the focus away from the display
-  fakes::FakeForms forms;
-  fakes::ManualTimer timer;
-  QtPictures pictures;
-  fakes::FixedClock clock;
-  fakes::ScriptedPump pump;
-  Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
 
  private:
   QPointer<DisplayWidget> display_;

@@ -78,15 +78,9 @@ class CheckingDisplay : public DisplaySurface {
 
 // The world outside the game: the panel, timer, pictures, clock and message
 // loop, and the Game itself, for one run of the program.
-struct World {
+struct World : fakes::GameOn<> {
   explicit World(std::uint64_t seed);
 
-  fakes::FakeForms forms;
-  fakes::ManualTimer timer;
-  fakes::FakePictures pictures;
-  fakes::FixedClock clock;
-  fakes::ScriptedPump pump;
-  Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
   BallWatch watch;
   std::shared_ptr<CheckingDisplay> display;  // the current match's
 };

@@ -63,7 +63,7 @@ bool Game::CheckSettings() {
 void Game::StartValues() {
   Events.StartMatch();
   S.QuitGame = false;
-  S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
+  ReleaseArrowKeys(S);
   S.BowlCursorX = 250;
   S.BowlCursorY = 250;
   P.timer->SetInterval(int16::Round(*ReadNumber(M.TextOf(TextBox::Text4))));
@@ -110,8 +110,7 @@ void Game::CloseAfterError(const std::string& description) {
   ResetScore(S);
   S.InningsBreak = false;
   S.QuitGame = false;
-  S.LeftHeld = S.RightHeld = S.UpHeld = S.DownHeld = false;
-  S.BatLeftHeld = S.BatRightHeld = false;
+  ReleaseHeldKeys(S);
   S.ShotPlayed = false;
   try {
     NewBall(M);

@@ -1,6 +1,7 @@
 #include "core/game/MapRecovery.h"
 
 #include "core/game/Game.h"
+#include "core/input/Keyboard.h"
 
 void CreateMap(MatchState& s) {
   s.TileMap = s.Display->CreateMap();
@@ -23,6 +24,6 @@ void Game::Display_TileSetLost(i16 index) {
     const auto picture = P.pictures->LoadPicture("all.BMP");
     lost->ReloadPicture(*picture);
   } catch (const std::exception&) {
-    S.LeftHeld = S.UpHeld = S.RightHeld = S.DownHeld = false;
+    ReleaseArrowKeys(S);
   }
 }

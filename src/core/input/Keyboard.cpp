@@ -58,3 +58,10 @@ void KeyUp(Match& g, i16 keyCode) {
     default: break;
   }
 }
+
+void ReleaseArrowKeys(MatchState& s) { s.LeftHeld = s.RightHeld = s.UpHeld = s.DownHeld = false; }
+
+void ReleaseHeldKeys(MatchState& s) {
+  ReleaseArrowKeys(s);
+  s.BatLeftHeld = s.BatRightHeld = false;
+}

@@ -5,7 +5,7 @@
 #include <QPainter>
 #include <algorithm>
 
-#include "qt/display/KeyCodes.h"
+#include "qt/display/QtKeys.h"
 #include "qt/display/QtTileSet.h"
 
 namespace {

@@ -1,11 +1,11 @@
-#include "qt/display/KeyCodes.h"
+#include "qt/display/QtKeys.h"
+
+#include "core/input/KeyCodes.h"
 
 namespace keycodes {
 namespace {
 
-constexpr i16 kTab = 9, kEscape = 27, kSpace = 32;
-constexpr i16 kLeft = 37, kUp = 38, kRight = 39, kDown = 40;
-constexpr i16 kTopRowZero = 48, kLetterA = 65, kPadZero = 96;
+using namespace key;
 
 // With NumLock off a keypad key reports the cursor key printed under its digit.
 struct PadKey {

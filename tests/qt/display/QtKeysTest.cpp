@@ -1,6 +1,6 @@
 #include <gtest/gtest.h>
 
-#include "qt/display/KeyCodes.h"
+#include "qt/display/QtKeys.h"
 
 namespace {
 
