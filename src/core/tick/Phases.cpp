@@ -56,15 +56,19 @@ void DrawBall(Match& g) {
   DrawSprite(g.S, *g.S.TileSetCBall, spin, g.S.BallSpriteX, g.S.BallSpriteY);
 }
 
-// The batting end's checks, told as events the tick each first happens. The bat
-// has found the ball when it turns the ball onto the shot's course; a missed
-// shot leaves the ball on the course it came on.
-void JudgeCrease(Match& g) {
+// The batting end's checks, told as events the tick each first happens. A shot
+// that finds the ball has given it a course of its own; the bat meets it when
+// the ball is turned onto that course, or when a fast ball jumps the bat's band
+// in one tick (the shot still counts). A missed shot leaves the ball as it came.
+void JudgeCrease(Match& g, float rowBefore) {
   MatchState& s = g.S;
   const bool stopped = s.BallStopped, bowled = s.Bowled, wide = s.WideCalled;
   const bool batToTurnIt = s.ShotPlayed && (s.BallVX != s.ShotVX || s.BallVY != s.ShotVY);
   CheckCrease(s);
-  if (batToTurnIt && s.BallVX == s.ShotVX && s.BallVY == s.ShotVY) g.Tell(EventKind::BatHit);
+  const bool turned = batToTurnIt && s.BallVX == s.ShotVX && s.BallVY == s.ShotVY;
+  const bool jumped = batToTurnIt && !turned && rowBefore > field::BatBandTop &&
+                      s.BallY <= field::BatBandTop;
+  if (turned || jumped) g.Tell(EventKind::BatHit);
   if (!stopped && s.BallStopped) g.Tell(EventKind::Pads);
   if (!bowled && s.Bowled) g.Tell(EventKind::StumpsHit);
   if (!wide && s.WideCalled) g.Tell(EventKind::Wide);
@@ -114,9 +118,10 @@ void RunUpStep(Match& g) {
 void FlightStep(Match& g) {
   MatchState& s = g.S;
   const bool pitched = s.BallBounced;
+  const float rowBefore = s.BallY;
   MoveBall(s);
   if (!pitched && s.BallBounced) g.Tell(EventKind::BallPitched);
-  JudgeCrease(g);
+  JudgeCrease(g, rowBefore);
   s.BallCounter = int16::Add(s.BallCounter, 1);
   if (s.Bowled && s.StumpsFrame < 2) s.StumpsFrame = int16::Add(s.StumpsFrame, 1);
   DrawFlight(g);
