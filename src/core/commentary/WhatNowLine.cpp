@@ -1,0 +1,44 @@
+#include "core/commentary/CommentaryText.h"
+#include "core/commentary/CommentaryWords.h"
+#include "core/commentary/SituationLines.h"
+
+namespace commentary {
+namespace {
+
+// Against the computer the human bats the first innings and bowls the second;
+// in "Human V Human" both keyboards are live all match.
+bool HumanBats(const PlaySituation& now) {
+  return !now.againstComputer || now.firstInnings;
+}
+bool HumanBowls(const PlaySituation& now) {
+  return !now.againstComputer || !now.firstInnings;
+}
+
+std::string BallInFlight(const PlaySituation& now) {
+  if (!HumanBats(now)) return std::string(words::kComputerBats);
+  return std::string(now.againstComputer ? words::kBatVsComputer : words::kBatVsHuman);
+}
+
+std::string RunUp(const PlaySituation& now) {
+  if (!HumanBowls(now)) return std::string(words::kFaceRunUp);
+  return std::string(now.cursorSweeps ? words::kSweepRunUp : words::kAimRunUp);
+}
+
+// Batting against the computer, the batsman calls for each ball with Space.
+std::string BeforeTheBall(const PlaySituation& now) {
+  if (!HumanBowls(now)) return Fill(words::kCallTheBall, {CapName(now.team1, words::kTeam1)});
+  return std::string(words::kChoosePace);
+}
+
+}  // namespace
+
+std::string WhatNowLine(const PlaySituation& now, bool matchOver) {
+  if (matchOver) return std::string(words::kMatchOver);
+  if (now.paused) return std::string(words::kPaused);
+  if (now.inningsBreak) return Fill(words::kInningsBreak, {CapName(now.team2, words::kTeam2)});
+  if (now.ballInFlight) return BallInFlight(now);
+  if (now.runUpStarted) return RunUp(now);
+  return BeforeTheBall(now);
+}
+
+}  // namespace commentary

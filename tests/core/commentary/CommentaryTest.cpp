@@ -1,0 +1,276 @@
+#include <gtest/gtest.h>
+
+#include <initializer_list>
+#include <string>
+
+#include "core/commentary/Commentary.h"
+
+namespace {
+
+GameEvent Event(EventKind kind) {
+  GameEvent event;
+  event.kind = kind;
+  return event;
+}
+
+GameEvent Shot(int code, int timingLine, int danger) {
+  GameEvent event = Event(EventKind::ShotPlayed);
+  event.shot = code, event.timingLine = timingLine, event.danger = danger;
+  return event;
+}
+
+GameEvent OutOfWindow(bool early) {
+  GameEvent event = Event(EventKind::ShotMissedWindow);
+  event.early = early;
+  return event;
+}
+
+GameEvent Scored(int runs, bool wicket = false, bool wide = false) {
+  GameEvent event = Event(EventKind::BallScored);
+  event.runs = runs, event.wicket = wicket, event.wide = wide;
+  return event;
+}
+
+const GameEvent kStumps = Event(EventKind::StumpsHit);
+const GameEvent kPads = Event(EventKind::Pads);
+
+// One ball from its release to its end; returns the last-ball line.
+std::string PlayBall(Commentary& commentary, std::initializer_list<GameEvent> events) {
+  commentary.OnEvent(Event(EventKind::BallReleased));
+  for (const GameEvent& event : events) commentary.OnEvent(event);
+  return commentary.Lines()[1];
+}
+
+TEST(CommentaryLastBall, SaysEveryKindOfBallAndWhy) {
+  struct Case {
+    std::initializer_list<GameEvent> events;
+    std::string line;
+  };
+  const Case cases[] = {
+      {{Shot(1, 9, 2), Scored(4)},
+       "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
+      {{Shot(2, 5, 2), Scored(1)},
+       "1 run \u2014 Leg glance, timing and line 5 against danger 2: good for a single"},
+      {{Shot(3, 7, 2), Scored(2)},
+       "2 runs \u2014 Hook, timing and line 7 against danger 2: good for two"},
+      {{Shot(4, 8, 2), Scored(3)},
+       "3 runs \u2014 Square cut, timing and line 8 against danger 2: good for three"},
+      {{Shot(1, 4, 2), Scored(0)},
+       "Dot ball \u2014 Drive, timing and line 4 against danger 2: hit, but no run in it"},
+      {{Shot(0, 5, 2), Scored(0)},
+       "Dot ball \u2014 Defensive, timing and line 5 against danger 2: blocked"},
+      {{Scored(0)}, "Dot ball \u2014 left alone"},
+      {{Event(EventKind::Wide), Scored(1, false, true)},
+       "Wide \u2014 a run to the batsmen, and the ball is bowled again"},
+      {{kStumps, Scored(0, true)}, "Bowled! \u2014 left alone"},
+      {{Shot(1, 1, 4), kStumps, Scored(0, true)},
+       "Bowled! \u2014 Drive, timing and line 1 against danger 4: no contact"},
+      {{Shot(1, 2, 3), Scored(0, true)},
+       "Caught! \u2014 Drive, timing and line 2 against danger 3: edged up for a catch"},
+      {{Shot(0, 3, 3), Scored(0, true)},
+       "Caught! \u2014 Defensive, timing and line 3 against danger 3: edged up for a catch"},
+      {{kPads, Scored(0)}, "Stopped by the pads"},
+      {{kPads, OutOfWindow(false), Scored(0)},
+       "Stopped by the pads \u2014 Too late: the ball had gone past"},
+      {{Shot(4, 0, 5), Scored(0)},
+       "Played and missed \u2014 Square cut, timing and line 0 against danger 5: no contact"},
+      {{Shot(0, 2, 3), Scored(0)},
+       "Played and missed \u2014 Defensive, timing and line 2 against danger 3: no contact"},
+      {{OutOfWindow(true), Scored(0)}, "Dot ball \u2014 Too early: the ball was not there yet"},
+      {{OutOfWindow(false), Scored(0)}, "Dot ball \u2014 Too late: the ball had gone past"},
+      {{OutOfWindow(true), kStumps, Scored(0, true)},
+       "Bowled! \u2014 Too early: the ball was not there yet"},
+      // an early press, then the shot in the window: the shot is what counted
+      {{OutOfWindow(true), Shot(1, 9, 2), Scored(4)},
+       "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
+  };
+  for (const Case& c : cases) {
+    Commentary commentary;
+    EXPECT_EQ(PlayBall(commentary, c.events), c.line);
+  }
+}
+
+TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
+  Commentary commentary;
+  commentary.OnEvent(Event(EventKind::RunUpStarted));
+  commentary.OnEvent(Event(EventKind::BallReleased));
+  commentary.OnEvent(Shot(1, 9, 2));
+  commentary.OnEvent(Event(EventKind::BatHit));
+  EXPECT_EQ(commentary.Lines()[1], "") << "said before the ball has ended";
+  commentary.OnEvent(Scored(4));
+  commentary.OnEvent(Event(EventKind::RunUpStarted));
+  EXPECT_EQ(commentary.Lines()[1].substr(0, 5), "FOUR!") << "kept through the next run-up";
+  commentary.OnEvent(Event(EventKind::BallReleased));
+  EXPECT_EQ(commentary.Lines()[1], "");
+}
+
+TEST(CommentaryLastBall, ForgetsTheLastBallsShotAtTheNextRelease) {
+  Commentary commentary;
+  PlayBall(commentary, {Shot(1, 9, 2), Scored(4)});
+  EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
+  PlayBall(commentary, {kPads, Scored(0)});
+  EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
+}
+
+PlaySituation Situation(bool againstComputer, bool firstInnings) {
+  PlaySituation s;
+  s.againstComputer = againstComputer;
+  s.firstInnings = firstInnings;
+  s.team1 = "Lions";
+  s.team2 = "Tigers";
+  return s;
+}
+
+enum class Phase { Waiting, RunUp, InFlight, Break, Paused };
+
+PlaySituation In(PlaySituation s, Phase phase) {
+  s.runUpStarted = phase == Phase::RunUp;
+  s.ballInFlight = phase == Phase::InFlight;
+  s.inningsBreak = phase == Phase::Break;
+  s.paused = phase == Phase::Paused;
+  return s;
+}
+
+TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
+  const PlaySituation cpuFirst = Situation(true, true), cpuSecond = Situation(true, false);
+  const PlaySituation hvhFirst = Situation(false, true), hvhSecond = Situation(false, false);
+  PlaySituation sweeping = cpuSecond;
+  sweeping.cursorSweeps = true;
+  struct Case {
+    PlaySituation situation;
+    Phase phase;
+    std::string line;
+  };
+  const Case cases[] = {
+      {cpuFirst, Phase::Waiting, "Lions to bat: Space calls the ball"},
+      {cpuFirst, Phase::RunUp, "Bowler running in: Z/X to move, get ready"},
+      {cpuFirst, Phase::InFlight,
+       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J block"},
+      {cpuFirst, Phase::Break, "Innings break: Space starts Tigers's innings"},
+      {cpuSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
+      {cpuSecond, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
+      {sweeping, Phase::RunUp, "Run-up: the cursor sweeps itself, 5 fixes the spot"},
+      {cpuSecond, Phase::InFlight, "The computer is batting: watch the shot"},
+      {hvhFirst, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
+      {hvhFirst, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
+      {hvhFirst, Phase::InFlight,
+       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
+      {hvhFirst, Phase::Break, "Innings break: Space starts Tigers's innings"},
+      {hvhSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
+      {hvhSecond, Phase::InFlight,
+       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
+      {cpuFirst, Phase::Paused, "Game Delay is 0: paused until Tab is pressed"},
+      {hvhSecond, Phase::Paused, "Game Delay is 0: paused until Tab is pressed"},
+  };
+  for (const Case& c : cases) {
+    Commentary commentary;
+    EXPECT_EQ(commentary.Update(In(c.situation, c.phase))[0], c.line)
+        << "vs computer " << c.situation.againstComputer << ", first innings "
+        << c.situation.firstInnings << ", phase " << static_cast<int>(c.phase);
+  }
+}
+
+PlaySituation Score(PlaySituation s, int runs1, int wickets1, int runs2, int wickets2) {
+  s.team1Runs = runs1, s.team1Wickets = wickets1;
+  s.team2Runs = runs2, s.team2Wickets = wickets2;
+  return s;
+}
+
+PlaySituation Overs(PlaySituation s, int overs, int balls, std::optional<int> perInnings) {
+  s.oversBowled = overs, s.ballsInOver = balls;
+  s.oversPerInnings = perInnings;
+  return s;
+}
+
+TEST(CommentaryMatchLine, RunRateTargetChaseAndLead) {
+  const PlaySituation first = Situation(true, true), second = Situation(true, false);
+  const PlaySituation atBreak = In(second, Phase::Break);
+  struct Case {
+    PlaySituation situation;
+    std::string line;
+  };
+  const Case cases[] = {
+      {Overs(first, 0, 0, 5), "Lions 0/0 after 0.0 of 5 overs"},
+      {Overs(Score(first, 2, 0, 0, 0), 0, 0, std::nullopt), "Lions 2/0 after 0.0 overs"},  // wides
+      {Overs(Score(first, 23, 2, 0, 0), 3, 4, 5), "Lions 23/2 after 3.4 of 5 overs, run rate 6.3"},
+      {Overs(Score(first, 1, 0, 0, 0), 0, 4, std::nullopt),
+       "Lions 1/0 after 0.4 overs, run rate 1.5"},
+      {Overs(Score(first, 1, 0, 0, 0), 2, 4, std::nullopt),
+       "Lions 1/0 after 2.4 overs, run rate 0.4"},
+      {Overs(Score(first, 7, 1, 0, 0), 1, 0, 0), "Lions 7/1 after 1.0 overs, run rate 7.0"},
+      {Score(atBreak, 23, 2, 0, 0), "Lions made 23/2: Tigers need 24 to win"},
+      {Overs(Score(second, 23, 2, 12, 3), 4, 1, 5), "Tigers need 12 from 5 balls"},
+      {Overs(Score(second, 23, 2, 21, 3), 4, 5, 5), "Tigers need 3 from 1 ball"},
+      {Overs(Score(second, 23, 2, 12, 3), 4, 1, std::nullopt), "Tigers need 12"},
+      {Overs(Score(second, 23, 2, 12, 3), 4, 1, 2), "Tigers need 12"},  // box cut below the overs
+      {Overs(Score(second, 23, 2, 23, 3), 4, 1, 5),
+       "Scores level on 23: Tigers need 1 from 5 balls"},
+      {Overs(Score(second, 23, 2, 23, 3), 4, 1, std::nullopt), "Scores level on 23: Tigers need 1"},
+      {Overs(Score(second, 23, 2, 26, 3), 4, 1, 5), "Tigers lead by 3, 5 balls to go"},
+      {Overs(Score(second, 23, 2, 26, 3), 4, 1, std::nullopt), "Tigers lead by 3"},
+  };
+  for (const Case& c : cases) {
+    Commentary commentary;
+    EXPECT_EQ(commentary.Update(c.situation)[2], c.line);
+  }
+}
+
+TEST(CommentaryMatchLine, TheResultOnceTheMatchHasEnded) {
+  const PlaySituation second = Situation(false, false);
+  struct Case {
+    PlaySituation situation;
+    std::string line;
+  };
+  const Case cases[] = {
+      {Score(second, 23, 2, 24, 3), "Result: Tigers are the winners, 24/3 against 23/2"},
+      {Score(second, 23, 2, 9, 10), "Result: Lions are the winners, 23/2 against 9/10"},
+      {Score(second, 23, 2, 23, 7), "Result: a draw, both sides on 23"},
+  };
+  for (const Case& c : cases) {
+    Commentary commentary;
+    commentary.Update(c.situation);
+    commentary.OnEvent(Event(EventKind::MatchEnded));
+    EXPECT_EQ(commentary.Lines()[0], "Match over");
+    EXPECT_EQ(commentary.Lines()[2], c.line);
+  }
+}
+
+TEST(CommentaryMatchLine, ResetForgetsTheMatchBefore) {
+  Commentary commentary;
+  commentary.Update(Score(Situation(false, false), 23, 2, 24, 3));
+  PlayBall(commentary, {Scored(4)});
+  commentary.OnEvent(Event(EventKind::MatchEnded));
+  commentary.Reset();
+  const CommentaryLines& lines = commentary.Update(Situation(false, true));
+  EXPECT_EQ(lines[0], "Bowler: pace 1, 2 or 3, then 5 to run in");
+  EXPECT_EQ(lines[1], "");
+  EXPECT_EQ(lines[2], "Lions 0/0 after 0.0 overs");
+}
+
+// However long the names, and whatever their script, the numbers stay on the line.
+TEST(CommentaryNames, LongAndNonLatinNamesKeepTheNumbers) {
+  const std::string longName(200, 'W');
+  const std::string cyrillic = "Сборная Санкт-Петербурга по крикету";         // 35 characters
+  const std::string japanese = "東京ヤクルトスワローズ打撃陣とその仲間たち";  // 21 characters
+  for (const std::string& name : {longName, cyrillic, japanese}) {
+    PlaySituation s = Overs(Score(Situation(true, false), 23, 2, 12, 3), 4, 1, 5);
+    s.team1 = s.team2 = name;
+    Commentary commentary;
+    const std::string chase = commentary.Update(s)[2];
+    EXPECT_NE(chase.find("need 12 from 5 balls"), std::string::npos) << chase;
+    EXPECT_LT(chase.size(), 100u) << chase;  // 18 characters of at most 4 bytes, and the words
+    EXPECT_NE(chase.find("\u2026"), std::string::npos) << "a cut name ends in an ellipsis";
+    const std::string target = commentary.Update(In(s, Phase::Break))[2];
+    EXPECT_NE(target.find("made 23/2"), std::string::npos) << target;
+    EXPECT_NE(target.find("need 24 to win"), std::string::npos) << target;
+  }
+}
+
+TEST(CommentaryNames, EmptyBoxesStillNameTheSides) {
+  PlaySituation s = Score(In(Situation(true, false), Phase::Break), 23, 2, 0, 0);
+  s.team1 = s.team2 = "";
+  Commentary commentary;
+  EXPECT_EQ(commentary.Update(s)[2], "Team 1 made 23/2: Team 2 need 24 to win");
+}
+
+}  // namespace
