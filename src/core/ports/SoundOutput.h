@@ -1,0 +1,12 @@
+#pragma once
+// Where the match's sound effects go: a loudspeaker in the game, a recorder in
+// tests and the replay driver. Effects may overlap; Play never waits for one to end.
+
+#include "core/sound/SoundEffect.h"
+
+class SoundOutput {
+ public:
+  virtual ~SoundOutput() = default;
+  virtual void Play(SoundEffect effect) = 0;
+  virtual void StopAll() = 0;
+};

@@ -1,0 +1,71 @@
+#include "core/sound/SoundCueTable.h"
+
+#include <array>
+
+namespace {
+
+//                                   kind                      rule                    effect
+constexpr std::array<EventCue, 12> kEventCues = {{
+    {EventKind::RunUpStarted, CueRule::StartRunUp, SoundEffect::Footstep},
+    {EventKind::BallReleased, CueRule::Release, SoundEffect::Release},
+    {EventKind::BallPitched, CueRule::Play, SoundEffect::Pitch},
+    {EventKind::ShotPlayed, CueRule::RememberShot, SoundEffect::BatKnock},
+    {EventKind::ShotMissedWindow, CueRule::None, SoundEffect::BatKnock},
+    {EventKind::BatHit, CueRule::Bat, SoundEffect::BatKnock},
+    {EventKind::Pads, CueRule::Touch, SoundEffect::Pads},
+    {EventKind::StumpsHit, CueRule::Touch, SoundEffect::Stumps},
+    {EventKind::Wide, CueRule::None, SoundEffect::Applause},
+    {EventKind::BallScored, CueRule::Crowd, SoundEffect::Applause},
+    {EventKind::InningsEnded, CueRule::End, SoundEffect::EndApplause},
+    {EventKind::MatchEnded, CueRule::End, SoundEffect::EndApplause},
+}};
+
+constexpr EventCue kSilent = {EventKind::RunUpStarted, CueRule::None, SoundEffect::Footstep};
+
+namespace shot {
+constexpr int kDefensive = 0;
+// An attacking shot's margin from which it scores (one run and more); below
+// it the bat only edges the ball, skies a catch or finds a fielder.
+constexpr int kScoringMargin = 3;
+}  // namespace shot
+
+// Where the stumps stand on the batting crease, in screen x, and how near them
+// a ball must pass to draw an "ooh".
+namespace stumps {
+constexpr int kLeftX = 311;
+constexpr int kRightX = 337;
+constexpr int kNearMissPx = 15;
+}  // namespace stumps
+
+constexpr int kFourRuns = 4;
+
+bool NearTheStumps(int crossX) {
+  return crossX >= stumps::kLeftX - stumps::kNearMissPx &&
+         crossX <= stumps::kRightX + stumps::kNearMissPx;
+}
+
+}  // namespace
+
+const EventCue& CueFor(EventKind kind) {
+  for (const EventCue& cue : kEventCues)
+    if (cue.kind == kind) return cue;
+  return kSilent;
+}
+
+SoundEffect BatSound(const ShotSound& played) {
+  const bool attacking = played.shot != shot::kDefensive;
+  return attacking && played.margin >= shot::kScoringMargin ? SoundEffect::BatCrack
+                                                            : SoundEffect::BatKnock;
+}
+
+// In order of precedence: a wide draws nothing, a wicket a cheer, a four a
+// roar, other runs applause, and an untouched dot ball that passed close to
+// the stumps an "ooh".
+std::optional<SoundEffect> CrowdSound(const GameEvent& scored, bool touched) {
+  if (scored.wide) return std::nullopt;
+  if (scored.wicket) return SoundEffect::Cheer;
+  if (scored.runs >= kFourRuns) return SoundEffect::CrowdRoar;
+  if (scored.runs > 0) return SoundEffect::Applause;
+  if (!touched && NearTheStumps(scored.crossX)) return SoundEffect::Ooh;
+  return std::nullopt;
+}
