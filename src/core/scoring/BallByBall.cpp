@@ -1,0 +1,141 @@
+#include "core/scoring/BallByBall.h"
+
+#include <string>
+#include <string_view>
+#include <utility>
+
+#include "match/Outcome.h"
+
+namespace scorecard {
+namespace {
+
+// What each outcome text is worth, as the scorer counts it, and how the
+// scorecard writes it. Any other text scores nothing and is no ball.
+struct BallWorth {
+  std::string_view outcome;
+  std::string_view symbol;
+  int runs;
+  bool counted;
+  Dismissal dismissal;
+};
+
+constexpr BallWorth kBallWorth[] = {
+    //  outcome              symbol  runs  counted  wicket
+    {outcome::kWide, "wd", 1, false, Dismissal::None},
+    {outcome::kNoRun, ".", 0, true, Dismissal::None},
+    {outcome::kNone, ".", 0, true, Dismissal::None},
+    {outcome::kOneRun, "1", 1, true, Dismissal::None},
+    {outcome::kTwoRuns, "2", 2, true, Dismissal::None},
+    {outcome::kThreeRuns, "3", 3, true, Dismissal::None},
+    {outcome::kFourRuns, "4", 4, true, Dismissal::None},
+    {outcome::kCaught, "W", 0, true, Dismissal::Caught},
+    {outcome::kBowled, "W", 0, true, Dismissal::Bowled},
+};
+
+constexpr BallWorth kIgnored{"", "", 0, false, Dismissal::None};
+
+BallWorth WorthOf(const std::string& text) {
+  for (const BallWorth& worth : kBallWorth)
+    if (worth.outcome == text) return worth;
+  return kIgnored;
+}
+
+// Adds the ball to the innings' totals and moves the board on. The tenth wicket
+// closes the innings on that ball, so an over it completes is not carried.
+void Count(InningsRecord& innings, const BallRecord& ball) {
+  innings.runs += ball.runs;
+  if (ball.dismissal != Dismissal::None) ++innings.wickets;
+  if (ball.counted) ++innings.board.balls;
+  if (innings.wickets != kAllOut && innings.board.balls == kBallsPerOver) {
+    innings.board.balls = 0;
+    ++innings.board.overs;
+  }
+}
+
+void Tally(InningsRecord& innings, const BallRecord& ball) {
+  if (ball.wide) ++innings.wides;
+  if (ball.symbol == "4") ++innings.fours;
+  if (ball.symbol == ".") ++innings.dots;
+  if (ball.dismissal != Dismissal::None)
+    innings.fall.push_back({innings.wickets, innings.runs, innings.board});
+  if (ball.symbol.empty()) return;
+  if (innings.overs.size() <= static_cast<std::size_t>(ball.over))
+    innings.overs.resize(ball.over + 1);
+  OverRecord& over = innings.overs[ball.over];
+  over.symbols.push_back(ball.symbol);
+  over.runs += ball.runs;
+  if (ball.dismissal != Dismissal::None) ++over.wickets;
+}
+
+}  // namespace
+
+void BallByBall::Reset() {
+  innings_ = {};
+  innings_[0].innings = 1;
+  innings_[1].innings = 2;
+  pending_ = {};
+}
+
+const InningsRecord& BallByBall::Innings(int innings) const {
+  return innings_[innings == 2 ? 1 : 0];
+}
+
+void BallByBall::OnEvent(const GameEvent& event) {
+  switch (event.kind) {
+    case EventKind::BallReleased:
+      Released(event);
+      break;
+    case EventKind::ShotPlayed:
+      Shot(event);
+      break;
+    case EventKind::BallScored:
+      Scored(event);
+      break;
+    case EventKind::InningsEnded:
+      Ended(event);
+      break;
+    default:
+      break;
+  }
+}
+
+void BallByBall::Released(const GameEvent& event) {
+  pending_ = {};
+  pending_.pace = event.pace;
+  pending_.pitchX = event.pitchX;
+  pending_.pitchY = event.pitchY;
+}
+
+void BallByBall::Shot(const GameEvent& event) {
+  pending_.shotPlayed = true;
+  pending_.shot = event.shot;
+  pending_.timingLine = event.timingLine;
+  pending_.danger = event.danger;
+}
+
+void BallByBall::Scored(const GameEvent& event) {
+  InningsRecord& innings = innings_[event.firstInnings ? 0 : 1];
+  const BallWorth worth = WorthOf(event.outcome);
+  BallRecord ball = pending_;
+  pending_ = {};
+  ball.innings = innings.innings;
+  ball.over = innings.board.overs;
+  ball.outcome = event.outcome;
+  ball.symbol = worth.symbol;
+  ball.runs = worth.runs;
+  ball.counted = worth.counted;
+  ball.wide = worth.symbol == "wd";
+  ball.dismissal = worth.dismissal;
+  Count(innings, ball);
+  ball.board = innings.board;
+  ball.teamRuns = innings.runs;
+  ball.teamWickets = innings.wickets;
+  Tally(innings, ball);
+  innings.balls.push_back(std::move(ball));
+}
+
+void BallByBall::Ended(const GameEvent& event) {
+  innings_[event.innings == 2 ? 1 : 0].closed = true;
+}
+
+}  // namespace scorecard

@@ -1,0 +1,68 @@
+#pragma once
+// Innings the game can hardly or never produce, for the window's layout: the
+// records are plain data, so they are written out by hand.
+
+#include <string>
+#include <vector>
+
+#include "core/scoring/InningsRecord.h"
+
+namespace rough_records {
+
+// count wickets, all in the first over, the score not moving.
+inline scorecard::InningsRecord WicketsInOneOver(int count) {
+  scorecard::InningsRecord record;
+  record.closed = true;
+  record.wickets = count;
+  record.board = {0, count};
+  scorecard::OverRecord over;
+  for (int w = 1; w <= count; ++w) {
+    over.symbols.push_back("W");
+    record.fall.push_back({w, 0, {0, w}});
+    scorecard::BallRecord ball;
+    ball.dismissal = scorecard::Dismissal::Caught;
+    ball.board = {0, w};
+    record.balls.push_back(ball);
+  }
+  over.wickets = count;
+  record.overs.push_back(over);
+  return record;
+}
+
+// One ball of the given symbol and runs.
+inline scorecard::InningsRecord SingleBall(const std::string& symbol, int runs, bool counted) {
+  scorecard::InningsRecord record;
+  record.closed = true;
+  record.runs = runs;
+  record.board = {0, counted ? 1 : 0};
+  record.overs.push_back({{symbol}, runs, 0});
+  scorecard::BallRecord ball;
+  ball.symbol = symbol;
+  ball.runs = runs;
+  ball.teamRuns = runs;
+  ball.board = record.board;
+  record.balls.push_back(ball);
+  return record;
+}
+
+// Big numbers everywhere: a long innings of fours with an over of many wides.
+inline scorecard::InningsRecord Huge(int overs) {
+  scorecard::InningsRecord record;
+  record.closed = true;
+  for (int i = 0; i < overs; ++i) {
+    scorecard::OverRecord over;
+    over.symbols.assign(6, "4");
+    if (i == 0) over.symbols.insert(over.symbols.begin(), 12, "wd");
+    over.runs = 24 + (i == 0 ? 12 : 0);
+    record.overs.push_back(over);
+    record.runs += over.runs;
+  }
+  record.wickets = 9;
+  for (int w = 1; w <= 9; ++w) record.fall.push_back({w, w * 111, {w * 11, 5}});
+  record.board = {overs, 0};
+  record.wides = 12;
+  record.fours = overs * 6;
+  return record;
+}
+
+}  // namespace rough_records
