@@ -4,7 +4,7 @@
 #include <string_view>
 #include <utility>
 
-#include "match/Outcome.h"
+#include "core/model/Outcome.h"
 
 namespace scorecard {
 namespace {

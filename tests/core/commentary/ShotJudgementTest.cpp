@@ -4,11 +4,11 @@
 
 #include <string_view>
 
-#include "batting/ShotDanger.h"
-#include "batting/ShotOutcome.h"
+#include "core/batting/ShotDanger.h"
+#include "core/batting/ShotOutcome.h"
 #include "core/commentary/ShotJudgement.h"
 #include "fakes/Fakes.h"
-#include "match/Outcome.h"
+#include "core/model/Outcome.h"
 
 namespace {
 
@@ -47,7 +47,7 @@ TEST(ShotJudgement, EveryBandAgreesWithTheGamesOwnOutcome) {
       s.BallCrossX = kCrossX, s.PitchY = kPitchY;
       s.TimingLine = static_cast<i16>(danger + margin);
       s.BatsmanSpriteX = 180;
-      ResolveShot(rig.game);
+      ResolveShot(rig.game.M);
       EXPECT_EQ(OutcomeOf(commentary::ContactOf(code, margin)), s.OutcomeText)
           << "shot " << code << ", margin " << margin;
     }

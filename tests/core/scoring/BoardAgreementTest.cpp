@@ -10,7 +10,7 @@
 #include "ScoringEvents.h"
 #include "core/scoring/BallByBall.h"
 #include "fakes/Fakes.h"
-#include "opponent/Scoring.h"
+#include "core/scoring/Scoring.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ TEST(BoardAgreement, AfterEveryBallTheBookShowsWhatTheBoardShows) {
     scorecard::BallByBall book;
     for (int i = 0; s.FirstInnings && i < 1000; ++i) {
       s.OutcomeText = kOutcomes[(i * walk.stride + i / 9) % kOutcomes.size()];
-      ScoreBall(rig.game);
+      ScoreBall(rig.game.M);
       for (const GameEvent& e : Balls({s.OutcomeText})) book.OnEvent(e);
       const auto& innings = book.Innings(1);
       ASSERT_EQ(innings.runs, s.Team1Runs);
