@@ -3,6 +3,7 @@
 
 #include <QApplication>
 
+#include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
@@ -22,6 +23,8 @@ int main(int argc, char* argv[]) {
   Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
+  CommentaryFeed commentary(game, forms);
+  game.Events.Listen(commentary);
 
   forms.ShowOptions();
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up

@@ -21,11 +21,18 @@ Driver::Driver(std::istream& script, std::ostream& out)
   lastFrame_ = QImage(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
+  game_.Events.Listen(commentary_);
 }
 
 // Events are written as they happen; one told inside a tick comes before
 // that tick's line of draws.
 void Driver::OnEvent(const GameEvent& event) { Emit(EventJson(event)); }
+
+// Whenever the strip under the field changes.
+void Driver::ShowCommentary(const CommentaryLines& lines) {
+  Emit("{\"commentary\":[" + json::Quote(lines[0]) + "," + json::Quote(lines[1]) + "," +
+       json::Quote(lines[2]) + "]}");
+}
 
 int Driver::Run() {
   try {

@@ -14,11 +14,12 @@
 #include "ReplayForms.h"
 #include "Script.h"
 #include "fakes/Fakes.h"
+#include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
 
 class DisplayWidget;
 
-class Driver : public EventPump, private EventListener {
+class Driver : public EventPump, private EventListener, private CommentaryOutput {
  public:
   Driver(std::istream& script, std::ostream& out);
   // Runs the script to its end (0), to Escape (0), or to a bad line (2).
@@ -50,6 +51,7 @@ class Driver : public EventPump, private EventListener {
   std::optional<std::string> ControlJson(const std::string& name) const;
   void Emit(const std::string& line) { out_ << line << '\n'; }
   void OnEvent(const GameEvent& event) override;
+  void ShowCommentary(const CommentaryLines& lines) override;
   void ExitIfNoForm();
   bool MatchInPlay() const { return game_.MatchRunning(); }
 
@@ -60,6 +62,7 @@ class Driver : public EventPump, private EventListener {
   fakes::FixedClock clock_;
   std::unique_ptr<Pictures> pictures_;
   Game game_;
+  CommentaryFeed commentary_{game_, *this};
 
   QPointer<DisplayWidget> widget_;  // the real surface of the current match
   QImage lastFrame_;                // the last frame shown, kept after the display closes

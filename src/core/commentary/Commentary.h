@@ -11,9 +11,10 @@
 
 #include "core/commentary/LastBall.h"
 #include "core/commentary/PlaySituation.h"
+#include "core/ports/CommentaryOutput.h"
 #include "core/ports/Events.h"
 
-using CommentaryLines = std::array<std::string, 3>;
+
 
 class Commentary : public EventListener {
  public:

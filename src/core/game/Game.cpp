@@ -38,6 +38,8 @@ void Game::cmdBegin_Click() {
     FillFrameTables(S);
     StartValues();
     P.timer->SetEnabled(true);
+    Events.StartMatch();
+    Events.Settled();
   } catch (const std::exception& error) {
     CloseAfterError(error.what());
     return;
@@ -61,7 +63,6 @@ bool Game::CheckSettings() {
 }
 
 void Game::StartValues() {
-  Events.StartMatch();
   S.QuitGame = false;
   ReleaseArrowKeys(S);
   S.BowlCursorX = 250;
@@ -132,6 +133,7 @@ void Game::Guarded(F&& handler) {
   if (!matchRunning_ || pendingError_) return;
   try {
     handler();
+    Events.Settled();
   } catch (const std::exception& error) {
     pendingError_ = error.what();
     P.timer->SetEnabled(false);

@@ -12,12 +12,14 @@ class EventStream {
   void StopListening(const EventListener& listener);
 
   // A new match: ticks count from 0 again.
-  void StartMatch() { tick_ = 0; }
+  void StartMatch();
   // A timer tick of the match begins.
   void NextTick();
   int Tick() const { return tick_; }
 
   void Tell(GameEvent event) const;
+  // A tick or a key has been handled.
+  void Settled() const;
 
  private:
   std::vector<EventListener*> listeners_;

@@ -52,11 +52,15 @@ struct GameEvent {
   std::string result{};
 };
 
-// Hears the match. OnTick is called once at the start of every timer tick of a
-// match, before that tick's events, for listeners that pace themselves by ticks.
+// Hears the match, in this order: OnMatchStarted when Begin has set a match up;
+// then for every timer tick OnTick (before that tick's events), the tick's
+// events, and OnSettled once the tick is done; a key's events are followed by
+// OnSettled too. A listener that shows the state of play reads it in OnSettled.
 class EventListener {
  public:
   virtual ~EventListener() = default;
-  virtual void OnEvent(const GameEvent& event) = 0;
+  virtual void OnMatchStarted() {}
   virtual void OnTick(int /*tick*/) {}
+  virtual void OnEvent(const GameEvent& event) = 0;
+  virtual void OnSettled() {}
 };

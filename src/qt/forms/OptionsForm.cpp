@@ -1,6 +1,8 @@
 #include "core/model/FieldGeometry.h"
 #include "qt/forms/OptionsForm.h"
 
+#include "qt/commentary/CommentaryStrip.h"
+
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -44,6 +46,8 @@ OptionsForm::OptionsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   BuildSettings();
   BuildOptionGroups();
   SetFocusOrder();
+  strip_ = new CommentaryStrip(this);
+  strip_->hide();
   Refit();
 }
 
@@ -142,8 +146,11 @@ bool OptionsForm::eventFilter(QObject* watched, QEvent* event) {
 
 void OptionsForm::Refit() {
   const QSize panel(layout::kFormWidth, layout::kFormHeight);
-  if (display_ && !display_->isHidden()) {
-    const QSize least(panel.width() + field::ScreenWidth, std::max(panel.height(), field::ScreenHeight));
+  const bool playing = display_ && !display_->isHidden();
+  strip_->setVisible(playing);
+  if (playing) {
+    const QSize least(panel.width() + field::ScreenWidth,
+                      std::max(panel.height(), field::ScreenHeight + CommentaryStrip::kHeight));
     setMinimumSize(least);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(size().expandedTo(least));
@@ -153,8 +160,12 @@ void OptionsForm::Refit() {
   PlaceDisplay();
 }
 
+// The field takes all the room right of the panel but the strip's, under it.
 void OptionsForm::PlaceDisplay() {
-  if (display_) display_->setGeometry(layout::kFormWidth, 0, width() - layout::kFormWidth, height());
+  const int fieldHeight = height() - CommentaryStrip::kHeight;
+  if (display_) display_->setGeometry(layout::kFormWidth, 0, width() - layout::kFormWidth, fieldHeight);
+  strip_->setGeometry(layout::kFormWidth, fieldHeight, width() - layout::kFormWidth,
+                      CommentaryStrip::kHeight);
 }
 
 void OptionsForm::resizeEvent(QResizeEvent* event) {

@@ -10,6 +10,7 @@
 
 #include "core/ports/Ports.h"
 
+class CommentaryStrip;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,10 +25,12 @@ class OptionsForm : public QWidget {
   QLineEdit* Box(TextBox box) const;
   QPushButton* Begin() const { return begin_; }
 
-  // Puts the match's display beside the panel. The window widens to hold it
-  // while it is shown and narrows back when it is hidden or gone.
+  // Puts the match's display beside the panel, with the commentary strip under
+  // it. The window widens to hold them while the display is shown and narrows
+  // back when it is hidden or gone.
   void AttachDisplay(QWidget* display);
   QWidget* Display() const { return display_; }
+  CommentaryStrip* Strip() const { return strip_; }
 
   // Asked when the window is to close; returning true keeps it open.
   void SetCloseGuard(std::function<bool()> refuse) { refuseClose_ = std::move(refuse); }
@@ -52,5 +55,6 @@ class OptionsForm : public QWidget {
   QLineEdit* texts_[4] = {};
   QRadioButton* options_[11] = {};
   QPointer<QWidget> display_;
+  CommentaryStrip* strip_ = nullptr;
   std::function<bool()> refuseClose_;
 };

@@ -6,6 +6,7 @@
 #include <QRadioButton>
 
 #include "core/game/Game.h"
+#include "qt/commentary/CommentaryStrip.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/ResultDialog.h"
 #include "qt/display/DisplayWidget.h"
@@ -98,4 +99,8 @@ void QtForms::MessageBox(const std::string& text) {
   QMessageBox box(QMessageBox::Warning, QString(), QString::fromStdString(text), QMessageBox::Ok,
                   options_);
   box.exec();
+}
+
+void QtForms::ShowCommentary(const CommentaryLines& lines) {
+  if (options_) options_->Strip()->SetLines(lines);
 }

@@ -6,13 +6,14 @@
 
 #include <QPointer>
 
+#include "core/ports/CommentaryOutput.h"
 #include "core/ports/Ports.h"
 
 class Game;
 class OptionsForm;
 class ResultDialog;
 
-class QtForms : public Forms {
+class QtForms : public Forms, public CommentaryOutput {
  public:
   QtForms() = default;
   ~QtForms() override;
@@ -35,6 +36,9 @@ class QtForms : public Forms {
   void ShowResult(const std::string& line) override;
   void UnloadResult() override;
   void MessageBox(const std::string& text) override;
+
+  // The lines go to the strip under the field, while there is a form.
+  void ShowCommentary(const CommentaryLines& lines) override;
 
   OptionsForm* Options() const;
   ResultDialog* Result() const;

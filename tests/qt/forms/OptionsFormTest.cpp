@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 
 #include "qt/forms/CaptionFit.h"
+#include "qt/commentary/CommentaryStrip.h"
 #include "qt/forms/OptionsForm.h"
 
 namespace {
@@ -145,9 +146,14 @@ TEST(OptionsForm, TheWindowWidensForTheDisplayAndNarrowsAfter) {
   form.AttachDisplay(display);
   display->show();
   EXPECT_GE(form.width(), 624 + 640);
-  EXPECT_GE(form.height(), 480);
-  EXPECT_EQ(display->geometry(), QRect(624, 0, form.width() - 624, form.height()));
+  EXPECT_GE(form.height(), 480 + CommentaryStrip::kHeight);
+  const int fieldHeight = form.height() - CommentaryStrip::kHeight;
+  EXPECT_EQ(display->geometry(), QRect(624, 0, form.width() - 624, fieldHeight));
+  // The commentary strip runs under the field, as wide as it.
+  EXPECT_TRUE(form.Strip()->isVisible());
+  EXPECT_EQ(form.Strip()->geometry(), QRect(624, fieldHeight, form.width() - 624, CommentaryStrip::kHeight));
   display->hide();
+  EXPECT_FALSE(form.Strip()->isVisible());
   EXPECT_EQ(form.size(), QSize(624, 465));
   display->show();
   delete display;

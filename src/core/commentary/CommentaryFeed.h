@@ -1,0 +1,28 @@
+#pragma once
+// Keeps the commentary strip up to date: hears the match's events, reads where
+// the match stands each time it settles, and shows the lines when they change.
+
+#include "core/commentary/Commentary.h"
+#include "core/ports/CommentaryOutput.h"
+
+class Game;
+
+class CommentaryFeed : public EventListener {
+ public:
+  CommentaryFeed(const Game& game, CommentaryOutput& output) : game_(game), output_(output) {}
+
+  void OnMatchStarted() override;
+  void OnEvent(const GameEvent& event) override;
+  void OnSettled() override;
+
+ private:
+  void Show(const CommentaryLines& lines);
+
+  const Game& game_;
+  CommentaryOutput& output_;
+  Commentary commentary_;
+  CommentaryLines shown_;
+};
+
+// Where the match stands, as the commentary reads it.
+PlaySituation SituationOf(const Game& game);
