@@ -7,17 +7,26 @@
 namespace {
 bool IsBlank(char c) { return c == ' ' || c == '\t'; }
 
-// sign? digits* ('.' digits*)? with at least one digit; no exponent, no hex.
-bool IsPlainDecimal(const std::string& s) {
-  std::size_t i = 0;
-  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+int SkipDigits(const std::string& s, std::size_t& i) {
   int digits = 0;
   while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
-  if (i < s.size() && s[i] == '.') {
+  return digits;
+}
+
+// sign? digits* ('.' digits*)? with at least one digit, then an exponent
+// (e or E, sign?, digits) if any: "1e3" is a thousand. No hex, no "inf".
+bool IsDecimal(const std::string& s) {
+  std::size_t i = 0;
+  if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+  int digits = SkipDigits(s, i);
+  if (i < s.size() && s[i] == '.') digits += SkipDigits(s, ++i);
+  if (digits == 0) return false;
+  if (i < s.size() && (s[i] == 'e' || s[i] == 'E')) {
     ++i;
-    while (i < s.size() && std::isdigit(static_cast<unsigned char>(s[i]))) ++i, ++digits;
+    if (i < s.size() && (s[i] == '+' || s[i] == '-')) ++i;
+    if (SkipDigits(s, i) == 0) return false;
   }
-  return digits > 0 && i == s.size();
+  return i == s.size();
 }
 }  // namespace
 
@@ -26,7 +35,7 @@ std::optional<double> ReadNumber(const std::string& text) {
   while (begin < end && IsBlank(text[begin])) ++begin;
   while (end > begin && IsBlank(text[end - 1])) --end;
   const std::string core = text.substr(begin, end - begin);
-  if (!IsPlainDecimal(core)) return std::nullopt;
+  if (!IsDecimal(core)) return std::nullopt;
   // from_chars ignores the desktop's locale; it takes no leading '+'.
   const std::size_t skip = (core[0] == '+') ? 1 : 0;
   double value = 0;

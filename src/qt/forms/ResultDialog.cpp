@@ -1,5 +1,6 @@
 #include "qt/forms/ResultDialog.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
@@ -32,7 +33,29 @@ ResultDialog::ResultDialog(QWidget* parent)
   continue_->setGeometry(kContinueBox);
   continue_->setDefault(true);
   continue_->setFocus(Qt::OtherFocusReason);
+  continue_->installEventFilter(this);
   connect(continue_, &QPushButton::clicked, this, &ResultDialog::continueClicked);
+}
+
+void ResultDialog::showEvent(QShowEvent* event) {
+  keysPressedHere_.clear();
+  QWidget::showEvent(event);
+}
+
+// Only keys pressed after the dialog appeared reach Continue; the repeats and
+// the release of a key held from before are swallowed.
+bool ResultDialog::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::KeyPress) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (!key->isAutoRepeat()) keysPressedHere_.insert(key->key());
+    return !keysPressedHere_.contains(key->key());
+  }
+  if (event->type() == QEvent::KeyRelease) {
+    const auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat()) return !keysPressedHere_.contains(key->key());
+    return !keysPressedHere_.remove(key->key());
+  }
+  return QWidget::eventFilter(watched, event);
 }
 
 void ResultDialog::SetLine(const QString& line) { label_->setText(line); }

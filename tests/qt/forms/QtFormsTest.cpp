@@ -194,3 +194,25 @@ TEST_F(QtFormsTest, AMissingBitmapLeavesThePanelReadyAndNarrow) {
 }
 
 }  // namespace
+
+// Space still held from the last ball repeats into the result dialog and is let
+// go there: none of that continues. A fresh press does.
+TEST(ResultDialogKeys, AKeyHeldFromBeforeTheDialogDoesNotContinue) {
+  ResultDialog dialog;
+  dialog.show();
+  int continued = 0;
+  QObject::connect(&dialog, &ResultDialog::continueClicked, [&] { ++continued; });
+  const auto send = [&](QEvent::Type type, bool repeat) {
+    QKeyEvent key(type, Qt::Key_Space, Qt::NoModifier, QStringLiteral(" "), repeat);
+    QApplication::sendEvent(dialog.Continue(), &key);
+  };
+  for (int i = 0; i < 3; ++i) {
+    send(QEvent::KeyRelease, true);
+    send(QEvent::KeyPress, true);
+  }
+  send(QEvent::KeyRelease, false);
+  EXPECT_EQ(continued, 0);
+  send(QEvent::KeyPress, false);
+  send(QEvent::KeyRelease, false);
+  EXPECT_EQ(continued, 1);
+}
