@@ -5,11 +5,16 @@
 
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
+#include "core/sound/Footsteps.h"
+#include "core/sound/SoundCues.h"
+#include "core/sound/SoundGate.h"
+#include "core/tick/FrameTables.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
 #include "qt/display/QtPictures.h"
+#include "qt/sound/QtSoundOutput.h"
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
@@ -25,6 +30,12 @@ int main(int argc, char* argv[]) {
   forms.Attach(game);
   CommentaryFeed commentary(game, forms);
   game.Events.Listen(commentary);
+
+  QtSoundOutput loudspeaker;
+  SoundGate soundBox(forms, loudspeaker);
+  SoundCues sound(soundBox, FootstepTicks(RunUpFrameTable()));
+  game.Events.Listen(sound);
+  forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
   forms.ShowOptions();
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up

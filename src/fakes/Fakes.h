@@ -21,6 +21,7 @@ class FakeForms : public Forms {
   FakeForms() { Load(); }
   bool OptionsLoaded() const override { return loaded; }
   bool Value(Option option) const override { return loaded && selected.count(option) > 0; }
+  bool Ticked(CheckBox box) const override { return loaded && ticked.count(box) > 0; }
   std::string Text(TextBox box) const override;
   void HideOptions() override { log.push_back("hide"); }
   void UnloadOptions() override;
@@ -33,11 +34,15 @@ class FakeForms : public Forms {
 
   void Select(Option option);  // clears the others of its group
   void SetText(TextBox box, const std::string& text) { texts[box] = text; }
+  void SetTicked(CheckBox box, bool on) { on ? (void)ticked.insert(box) : (void)ticked.erase(box); }
   void Load();
 
   bool loaded = false;
   bool beginEnabled = true;
   std::set<Option> selected;
+  // "Sound" starts ticked and, unlike the other controls, keeps its value when
+  // the form is loaded afresh.
+  std::set<CheckBox> ticked{CheckBox::chkSound};
   std::map<TextBox, std::string> texts;
   bool resultShown = false;
   std::string resultLine;

@@ -18,6 +18,11 @@ inline const std::map<std::string, Option>& OptionNames() {
   return names;
 }
 
+inline const std::map<std::string, CheckBox>& CheckNames() {
+  static const std::map<std::string, CheckBox> names = {{"chkSound", CheckBox::chkSound}};
+  return names;
+}
+
 inline const std::map<std::string, TextBox>& TextNames() {
   static const std::map<std::string, TextBox> names = {
       {"Text1", TextBox::Text1}, {"Text2", TextBox::Text2},

@@ -22,11 +22,18 @@ Driver::Driver(std::istream& script, std::ostream& out)
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
   game_.Events.Listen(commentary_);
+  game_.Events.Listen(sound_);
 }
 
 // Events are written as they happen; one told inside a tick comes before
 // that tick's line of draws.
 void Driver::OnEvent(const GameEvent& event) { Emit(EventJson(event)); }
+
+// Every effect started, with the tick it starts in.
+void Driver::Play(SoundEffect effect) {
+  Emit("{\"sound\":" + json::Quote(std::string(SoundEffectName(effect))) +
+       ",\"tick\":" + std::to_string(game_.Events.Tick()) + "}");
+}
 
 // Whenever the strip under the field changes.
 void Driver::ShowCommentary(const CommentaryLines& lines) {
@@ -82,7 +89,8 @@ void Driver::ExitIfNoForm() {
 }
 
 void Driver::Execute(const Command& c) {
-  if (c.verb == "select") return Select(c);
+  if (c.verb == "select") return Select(c, true);
+  if (c.verb == "unselect") return Select(c, false);
   if (c.verb == "text") return SetText(c);
   if (c.verb == "clock") {
     ExpectWords(c, 1);
@@ -115,8 +123,14 @@ void Driver::Begin() {
   keyUpPending_.reset();
 }
 
-void Driver::Select(const Command& c) {
+// `select` clicks an option button or ticks a check box; `unselect` unticks one.
+void Driver::Select(const Command& c, bool on) {
   ExpectWords(c, 1);
+  if (const auto box = CheckNames().find(c.words[0]); box != CheckNames().end()) {
+    if (forms_.OptionsLoaded()) forms_.SetTicked(box->second, on);
+    return;
+  }
+  if (!on) throw ScriptError{c.line, "no check box " + c.words[0]};
   const auto it = OptionNames().find(c.words[0]);
   if (it == OptionNames().end()) throw ScriptError{c.line, "no option button " + c.words[0]};
   if (forms_.OptionsLoaded()) forms_.Select(it->second);

@@ -16,10 +16,17 @@
 #include "fakes/Fakes.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
+#include "core/sound/Footsteps.h"
+#include "core/sound/SoundCues.h"
+#include "core/sound/SoundGate.h"
+#include "core/tick/FrameTables.h"
 
 class DisplayWidget;
 
-class Driver : public EventPump, private EventListener, private CommentaryOutput {
+class Driver : public EventPump,
+               private EventListener,
+               private CommentaryOutput,
+               private SoundOutput {
  public:
   Driver(std::istream& script, std::ostream& out);
   // Runs the script to its end (0), to Escape (0), or to a bad line (2).
@@ -36,7 +43,7 @@ class Driver : public EventPump, private EventListener, private CommentaryOutput
   void DeliverKey(bool down, const Command& command);
   void Print(const Command& command);
   void SaveFrame(const Command& command);
-  void Select(const Command& command);
+  void Select(const Command& command, bool on);
   void SetText(const Command& command);
   void Lost(const Command& command);
   void Tick(const Command& command);
@@ -52,6 +59,8 @@ class Driver : public EventPump, private EventListener, private CommentaryOutput
   void Emit(const std::string& line) { out_ << line << '\n'; }
   void OnEvent(const GameEvent& event) override;
   void ShowCommentary(const CommentaryLines& lines) override;
+  void Play(SoundEffect effect) override;
+  void StopAll() override {}
   void ExitIfNoForm();
   bool MatchInPlay() const { return game_.MatchRunning(); }
 
@@ -63,6 +72,8 @@ class Driver : public EventPump, private EventListener, private CommentaryOutput
   std::unique_ptr<Pictures> pictures_;
   Game game_;
   CommentaryFeed commentary_{game_, *this};
+  SoundGate soundBox_{forms_, *this};
+  SoundCues sound_{soundBox_, FootstepTicks(RunUpFrameTable())};
 
   QPointer<DisplayWidget> widget_;  // the real surface of the current match
   QImage lastFrame_;                // the last frame shown, kept after the display closes

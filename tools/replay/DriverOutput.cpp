@@ -58,6 +58,7 @@ std::string Driver::CallJson(const fakes::Call& call) const {
 std::optional<std::string> Driver::ControlJson(const std::string& name) const {
   if (const auto t = TextNames().find(name); t != TextNames().end()) return json::Quote(forms_.Text(t->second));
   if (const auto o = OptionNames().find(name); o != OptionNames().end()) return json::Bool(forms_.Value(o->second));
+  if (const auto b = CheckNames().find(name); b != CheckNames().end()) return json::Bool(forms_.Ticked(b->second));
   if (name == "Timer1.Interval") return json::Number(static_cast<long long>(timer_.Interval()));
   if (name == "Timer1.Enabled") return json::Bool(timer_.Enabled());
   return std::nullopt;

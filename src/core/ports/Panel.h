@@ -15,6 +15,9 @@ enum class Option {
 // The text boxes: team names, overs per innings, game delay.
 enum class TextBox { Text1, Text2, Text3, Text4 };
 
+// The check boxes: "Sound".
+enum class CheckBox { chkSound };
+
 // Read-only: a rule looks at the panel, it never changes it.
 class Panel {
  public:
@@ -22,4 +25,5 @@ class Panel {
   // Read live from the panel; false / "" when the form is unloaded.
   virtual bool Value(Option option) const = 0;
   virtual std::string Text(TextBox box) const = 0;
+  virtual bool Ticked(CheckBox box) const = 0;
 };

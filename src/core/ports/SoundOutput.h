@@ -7,6 +7,8 @@
 class SoundOutput {
  public:
   virtual ~SoundOutput() = default;
+  // Gets the effects ready to start at once; called at every Begin.
+  virtual void Prepare() {}
   virtual void Play(SoundEffect effect) = 0;
   virtual void StopAll() = 0;
 };

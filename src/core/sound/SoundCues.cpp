@@ -19,6 +19,13 @@ void SoundCues::OnTick(int tick) {
   }
 }
 
+void SoundCues::OnMatchStarted() {
+  Cancel();
+  shot_ = {};
+  touched_ = endPlayed_ = false;
+  output_.Prepare();
+}
+
 void SoundCues::Cancel() {
   pendingSteps_.clear();
   output_.StopAll();

@@ -16,6 +16,8 @@ class SoundCues : public EventListener {
   // bowler's run-up frame table).
   SoundCues(SoundOutput& output, std::vector<int> footstepTicks);
 
+  // A new match: nothing left over from the last one, the effects made ready.
+  void OnMatchStarted() override;
   void OnEvent(const GameEvent& event) override;
   void OnTick(int tick) override;
 

@@ -25,6 +25,8 @@ constexpr ShotTable kCut = {      25, 26, 27, 28, 29, 30, 31, 32, 33, 34, 34, 35
 
 }  // namespace
 
+const RunUpTable& RunUpFrameTable() { return kRunUp; }
+
 void FillFrameTables(MatchState& s) {
   s.RunUpFrames = kRunUp;
   s.StanceFrames = kStance;

@@ -1,6 +1,8 @@
 #include "core/model/FieldGeometry.h"
 #include "qt/forms/OptionsForm.h"
 
+#include <QCheckBox>
+
 #include "qt/commentary/CommentaryStrip.h"
 
 #include <QCloseEvent>
@@ -87,6 +89,10 @@ void OptionsForm::BuildSettings() {
   begin_->setGeometry(Rect(layout::kBeginBox));
   begin_->setAutoDefault(false);
   connect(begin_, &QPushButton::clicked, this, &OptionsForm::beginClicked);
+  sound_ = new QCheckBox(QString::fromUtf8(layout::kSoundCaption), this);
+  sound_->setObjectName(QString::fromUtf8(layout::kSoundName));
+  sound_->setGeometry(Rect(layout::kSoundBox));
+  sound_->setChecked(true);
 }
 
 // The buttons of one frame are one group: picking one clears the others.
@@ -117,6 +123,7 @@ void OptionsForm::SetFocusOrder() {
                                  Box(TextBox::Text3)};
   for (const auto& item : layout::kOptions) order.push_back(Button(item.option));
   order.push_back(Box(TextBox::Text4));
+  order.push_back(sound_);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   begin_->setFocus(Qt::OtherFocusReason);
 }

@@ -11,6 +11,7 @@
 #include "core/ports/Ports.h"
 
 class CommentaryStrip;
+class QCheckBox;
 class QLineEdit;
 class QPushButton;
 class QRadioButton;
@@ -24,6 +25,7 @@ class OptionsForm : public QWidget {
   QRadioButton* Button(Option option) const;
   QLineEdit* Box(TextBox box) const;
   QPushButton* Begin() const { return begin_; }
+  QCheckBox* Check(CheckBox box) const { return box == CheckBox::chkSound ? sound_ : nullptr; }
 
   // Puts the match's display beside the panel, with the commentary strip under
   // it. The window widens to hold them while the display is shown and narrows
@@ -52,6 +54,7 @@ class OptionsForm : public QWidget {
   void PlaceDisplay();
 
   QPushButton* begin_ = nullptr;
+  QCheckBox* sound_ = nullptr;
   QLineEdit* texts_[4] = {};
   QRadioButton* options_[11] = {};
   QPointer<QWidget> display_;

@@ -109,6 +109,11 @@ inline constexpr OptionLayout kOptions[] = {
     {Option::CPUh, "CPUh", "Hard", 3, {8, 72, 57, 17}},
 };
 
+// "Sound", in the free space under the bowling controls, left of Begin.
+inline constexpr const char* kSoundName = "chkSound";
+inline constexpr const char* kSoundCaption = "Sound";
+inline constexpr Box kSoundBox = {24, 424, 81, 17};
+
 inline constexpr const char* kBeginName = "cmdBegin";
 inline constexpr const char* kBeginCaption = "&Begin";  // Alt+B presses it
 inline constexpr Box kBeginBox = {272, 416, 89, 25};

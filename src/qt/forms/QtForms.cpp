@@ -1,5 +1,6 @@
 #include "qt/forms/QtForms.h"
 
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -22,6 +23,8 @@ ResultDialog* QtForms::Result() const { return result_; }
 
 bool QtForms::Value(Option option) const { return options_ && options_->Button(option)->isChecked(); }
 
+bool QtForms::Ticked(CheckBox box) const { return options_ && options_->Check(box)->isChecked(); }
+
 std::string QtForms::Text(TextBox box) const {
   return options_ ? options_->Box(box)->text().toStdString() : std::string();
 }
@@ -32,6 +35,12 @@ OptionsForm* QtForms::LoadOptions() {
   form->SetCloseGuard([this] { return RefuseCloseDuringMatch(); });
   QObject::connect(form, &OptionsForm::beginClicked, form, [this] {
     if (game_) game_->cmdBegin_Click();
+  });
+  QCheckBox* sound = form->Check(CheckBox::chkSound);
+  sound->setChecked(sound_);
+  QObject::connect(sound, &QCheckBox::toggled, form, [this](bool on) {
+    sound_ = on;
+    if (soundTicked_) soundTicked_(on);
   });
   options_ = form;
   return form;

@@ -5,6 +5,7 @@
 // form is never deleted under its own button's click.
 
 #include <QPointer>
+#include <functional>
 
 #include "core/ports/CommentaryOutput.h"
 #include "core/ports/Ports.h"
@@ -26,6 +27,9 @@ class QtForms : public Forms, public CommentaryOutput {
   bool OptionsLoaded() const override { return !options_.isNull(); }
   bool Value(Option option) const override;
   std::string Text(TextBox box) const override;
+  bool Ticked(CheckBox box) const override;
+  // Told at once when the player ticks or unticks "Sound".
+  void OnSoundTicked(std::function<void(bool)> heard) { soundTicked_ = std::move(heard); }
 
   void HideOptions() override;
   void UnloadOptions() override;
@@ -50,4 +54,6 @@ class QtForms : public Forms, public CommentaryOutput {
   Game* game_ = nullptr;
   QPointer<OptionsForm> options_;
   QPointer<ResultDialog> result_;
+  bool sound_ = true;  // "Sound" keeps its value from form to form for the whole run
+  std::function<void(bool)> soundTicked_;
 };

@@ -1,5 +1,7 @@
 #include "qt/sound/QtSoundOutput.h"
 
+#include <QCoreApplication>
+
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -31,6 +33,8 @@ QtSoundOutput::QtSoundOutput() {
   QuietenAudioBackend();
 }
 QtSoundOutput::~QtSoundOutput() = default;
+
+void QtSoundOutput::Prepare() { Preload(QCoreApplication::applicationDirPath()); }
 
 void QtSoundOutput::Preload(const QString& folder) {
   if (loaded_ && folder == folder_) return;

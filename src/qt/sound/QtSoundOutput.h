@@ -22,6 +22,9 @@ class QtSoundOutput : public SoundOutput {
   // every Begin; does nothing when that folder is already loaded.
   void Preload(const QString& folder);
 
+  // Preload from the program's folder.
+  void Prepare() override;
+
   // Off stops whatever is playing at once and plays nothing until on again.
   void SetEnabled(bool enabled);
   bool Enabled() const { return enabled_; }

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QCheckBox>
 #include <QRadioButton>
 #include <gtest/gtest.h>
 
@@ -125,11 +126,12 @@ TEST(OptionsForm, OptionButtonsBelongToTheirFramesWithTheDesignSelections) {
   }
 }
 
-TEST(OptionsForm, FocusGoesBeginBoxesGroupsThenGameDelay) {
+TEST(OptionsForm, FocusGoesBeginBoxesGroupsThenGameDelayAndSound) {
   OptionsForm form;
-  const char* expected[] = {"cmdBegin", "Text1", "Text2", "Text3", "Option1", "Option2",
-                            "OptionBATe", "OptionBATn", "OptionBATh", "OptionBOWLe", "OptionBOWLn",
-                            "OptionBOWLh", "CPUe", "CPUn", "CPUh", "Text4", "cmdBegin"};
+  const char* expected[] = {"cmdBegin",    "Text1",       "Text2", "Text3", "Option1",
+                            "Option2",     "OptionBATe",  "OptionBATn", "OptionBATh",
+                            "OptionBOWLe", "OptionBOWLn", "OptionBOWLh", "CPUe", "CPUn",
+                            "CPUh",        "Text4",       "chkSound", "cmdBegin"};
   QWidget* at = form.Begin();
   for (const char* name : expected) {
     EXPECT_EQ(at->objectName(), QString::fromUtf8(name));
@@ -161,3 +163,20 @@ TEST(OptionsForm, TheWindowWidensForTheDisplayAndNarrowsAfter) {
 }
 
 }  // namespace
+
+// "Sound" sits in free space: it overlaps no other control of the form, and
+// starts ticked.
+TEST(OptionsForm, TheSoundBoxTakesFreeSpaceAndStartsTicked) {
+  OptionsForm form;
+  QCheckBox* sound = form.Check(CheckBox::chkSound);
+  ASSERT_NE(sound, nullptr);
+  EXPECT_EQ(sound->objectName(), "chkSound");
+  EXPECT_EQ(sound->text(), "Sound");
+  EXPECT_TRUE(sound->isChecked());
+  for (QWidget* other : form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly)) {
+    if (other == sound || other->isHidden()) continue;
+    const bool rule = other->width() <= 1;  // the two thin lines between the halves
+    EXPECT_TRUE(rule || !other->geometry().intersects(sound->geometry()))
+        << other->objectName().toStdString();
+  }
+}

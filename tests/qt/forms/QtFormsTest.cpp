@@ -1,4 +1,5 @@
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
@@ -215,4 +216,22 @@ TEST(ResultDialogKeys, AKeyHeldFromBeforeTheDialogDoesNotContinue) {
   send(QEvent::KeyPress, false);
   send(QEvent::KeyRelease, false);
   EXPECT_EQ(continued, 1);
+}
+
+// Unlike the other controls, "Sound" keeps its value when Continue brings back
+// a fresh panel, and every change is told at once (to silence what sounds).
+TEST_F(QtFormsTest, TheSoundBoxKeepsItsValueFromFormToForm) {
+  std::vector<bool> told;
+  forms.OnSoundTicked([&](bool on) { told.push_back(on); });
+  EXPECT_TRUE(forms.Ticked(CheckBox::chkSound));
+  forms.Options()->Check(CheckBox::chkSound)->click();
+  EXPECT_FALSE(forms.Ticked(CheckBox::chkSound));
+  forms.UnloadOptions();
+  DeleteClosedForms();
+  EXPECT_FALSE(forms.Ticked(CheckBox::chkSound));  // no form: nothing ticked
+  forms.ShowOptions();
+  EXPECT_FALSE(forms.Ticked(CheckBox::chkSound));
+  EXPECT_EQ(forms.Options()->Box(TextBox::Text1)->text(), "Team1");
+  forms.Options()->Check(CheckBox::chkSound)->click();
+  EXPECT_EQ(told, (std::vector<bool>{false, true}));
 }
