@@ -5,6 +5,7 @@
 
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
+#include "core/scoring/ScorecardFeed.h"
 #include "core/sound/Footsteps.h"
 #include "core/sound/SoundCues.h"
 #include "core/sound/SoundGate.h"
@@ -30,6 +31,9 @@ int main(int argc, char* argv[]) {
   forms.Attach(game);
   CommentaryFeed commentary(game, forms);
   game.Events.Listen(commentary);
+
+  ScorecardFeed scorecard(forms, forms);
+  game.Events.Listen(scorecard);
 
   QtSoundOutput loudspeaker;
   SoundGate soundBox(forms, loudspeaker);

@@ -6,6 +6,7 @@
 
 #include "ControlNames.h"
 #include "EventJson.h"
+#include "ScorecardJson.h"
 #include "Json.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
@@ -23,6 +24,7 @@ Driver::Driver(std::istream& script, std::ostream& out)
   game_.Events.Listen(*this);
   game_.Events.Listen(commentary_);
   game_.Events.Listen(sound_);
+  game_.Events.Listen(scorecard_);
 }
 
 // Events are written as they happen; one told inside a tick comes before
@@ -33,6 +35,14 @@ void Driver::OnEvent(const GameEvent& event) { Emit(EventJson(event)); }
 void Driver::Play(SoundEffect effect) {
   Emit("{\"sound\":" + json::Quote(std::string(SoundEffectName(effect))) +
        ",\"tick\":" + std::to_string(game_.Events.Tick()) + "}");
+}
+
+// The record of each innings as it closes: the first at the break, the second
+// at the end of the match.
+void Driver::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+                           const std::string& team2, bool matchOver) {
+  const int innings = matchOver ? 2 : 1;
+  Emit(ScorecardJson(record.Innings(innings), innings, matchOver ? team2 : team1));
 }
 
 // Whenever the strip under the field changes.

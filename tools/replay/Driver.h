@@ -16,6 +16,7 @@
 #include "fakes/Fakes.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
+#include "core/scoring/ScorecardFeed.h"
 #include "core/sound/Footsteps.h"
 #include "core/sound/SoundCues.h"
 #include "core/sound/SoundGate.h"
@@ -26,7 +27,8 @@ class DisplayWidget;
 class Driver : public EventPump,
                private EventListener,
                private CommentaryOutput,
-               private SoundOutput {
+               private SoundOutput,
+               private ScorecardOutput {
  public:
   Driver(std::istream& script, std::ostream& out);
   // Runs the script to its end (0), to Escape (0), or to a bad line (2).
@@ -61,6 +63,9 @@ class Driver : public EventPump,
   void ShowCommentary(const CommentaryLines& lines) override;
   void Play(SoundEffect effect) override;
   void StopAll() override {}
+  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+                     const std::string& team2, bool matchOver) override;
+  void CloseScorecard() override {}
   void ExitIfNoForm();
   bool MatchInPlay() const { return game_.MatchRunning(); }
 
@@ -74,6 +79,7 @@ class Driver : public EventPump,
   CommentaryFeed commentary_{game_, *this};
   SoundGate soundBox_{forms_, *this};
   SoundCues sound_{soundBox_, FootstepTicks(RunUpFrameTable())};
+  ScorecardFeed scorecard_{forms_, *this};
 
   QPointer<DisplayWidget> widget_;  // the real surface of the current match
   QImage lastFrame_;                // the last frame shown, kept after the display closes

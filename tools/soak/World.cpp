@@ -61,6 +61,7 @@ void CheckingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16, i
 World::World(std::uint64_t seed) {
   watch.game = &game;
   game.Events.Listen(watch);
+  game.Events.Listen(record);
   clock.ms = static_cast<std::int64_t>(seed % 86400000u);
   game.Rnd = Random(seed);
   forms.displayFactory = [this](DisplayEvents&) {

@@ -12,6 +12,7 @@
 #include "Report.h"
 #include "fakes/Fakes.h"
 #include "core/game/Game.h"
+#include "core/scoring/BallByBall.h"
 
 namespace soak {
 
@@ -82,6 +83,7 @@ struct World : fakes::GameOn<> {
   explicit World(std::uint64_t seed);
 
   BallWatch watch;
+  scorecard::BallByBall record;  // the scorecard's ball-by-ball record, kept from the events
   std::shared_ptr<CheckingDisplay> display;  // the current match's
 };
 

@@ -15,6 +15,7 @@ class BallByBall : public EventListener {
   BallByBall() { Reset(); }
 
   void OnEvent(const GameEvent& event) override;
+  void OnMatchStarted() override { Reset(); }
 
   // A new match: both innings empty.
   void Reset();

@@ -10,16 +10,20 @@
 #include "qt/commentary/CommentaryStrip.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/ResultDialog.h"
+#include "qt/scorecard/ScorecardWindow.h"
 #include "qt/display/DisplayWidget.h"
 
 QtForms::~QtForms() {
   delete options_.data();
   delete result_.data();
+  delete scorecard_.data();
 }
 
 OptionsForm* QtForms::Options() const { return options_; }
 
 ResultDialog* QtForms::Result() const { return result_; }
+
+ScorecardWindow* QtForms::Scorecard() const { return scorecard_; }
 
 bool QtForms::Value(Option option) const { return options_ && options_->Button(option)->isChecked(); }
 
@@ -96,12 +100,15 @@ void QtForms::ShowResult(const std::string& line) {
   result_->show();
   result_->raise();
   result_->activateWindow();
+  PlaceScorecard();
 }
 
+// Continue takes the scorecard away with the result.
 void QtForms::UnloadResult() {
   ResultDialog* dialog = result_;
   result_ = nullptr;
   if (dialog) dialog->close();
+  CloseScorecard();
 }
 
 void QtForms::MessageBox(const std::string& text) {
@@ -112,4 +119,25 @@ void QtForms::MessageBox(const std::string& text) {
 
 void QtForms::ShowCommentary(const CommentaryLines& lines) {
   if (options_) options_->Strip()->SetLines(lines);
+}
+
+void QtForms::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+                            const std::string& team2, bool matchOver) {
+  if (!scorecard_) scorecard_ = new ScorecardWindow;
+  scorecard_->SetRecord(record, QString::fromStdString(team1), QString::fromStdString(team2));
+  if (matchOver)
+    scorecard_->ShowBothInnings();
+  else
+    scorecard_->ShowFirstInnings();
+  PlaceScorecard();
+}
+
+// At the end of the match the card stands to the right of the result dialog.
+void QtForms::PlaceScorecard() {
+  if (scorecard_ && scorecard_->isVisible() && result_ && result_->isVisible())
+    scorecard_->move(result_->frameGeometry().topRight() + QPoint(8, 0));
+}
+
+void QtForms::CloseScorecard() {
+  if (scorecard_) scorecard_->hide();
 }

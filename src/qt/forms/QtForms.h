@@ -9,12 +9,14 @@
 
 #include "core/ports/CommentaryOutput.h"
 #include "core/ports/Ports.h"
+#include "core/ports/ScorecardOutput.h"
 
 class Game;
 class OptionsForm;
 class ResultDialog;
+class ScorecardWindow;
 
-class QtForms : public Forms, public CommentaryOutput {
+class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
  public:
   QtForms() = default;
   ~QtForms() override;
@@ -44,16 +46,24 @@ class QtForms : public Forms, public CommentaryOutput {
   // The lines go to the strip under the field, while there is a form.
   void ShowCommentary(const CommentaryLines& lines) override;
 
+  // The scorecard window, beside the result dialog (or the play, at the break).
+  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+                     const std::string& team2, bool matchOver) override;
+  void CloseScorecard() override;
+  ScorecardWindow* Scorecard() const;
+
   OptionsForm* Options() const;
   ResultDialog* Result() const;
 
  private:
   OptionsForm* LoadOptions();
   bool RefuseCloseDuringMatch();
+  void PlaceScorecard();
 
   Game* game_ = nullptr;
   QPointer<OptionsForm> options_;
   QPointer<ResultDialog> result_;
+  QPointer<ScorecardWindow> scorecard_;
   bool sound_ = true;  // "Sound" keeps its value from form to form for the whole run
   std::function<void(bool)> soundTicked_;
 };

@@ -90,9 +90,11 @@ void ScorecardWindow::ShowBothInnings() {
 void ScorecardWindow::ShowInnings(int count) {
   inningsShown_ = count;
   Refresh();
+  // Shown beside the play without taking the keyboard from it: Space still
+  // starts the next innings, and Continue keeps the result dialog's focus.
+  setAttribute(Qt::WA_ShowWithoutActivating);
   show();
   raise();
-  activateWindow();
   copy_->setFocus(Qt::OtherFocusReason);
 }
 

@@ -1,0 +1,23 @@
+#include "core/scoring/ScorecardFeed.h"
+
+void ScorecardFeed::OnMatchStarted() {
+  record_.Reset();
+  showingBreak_ = false;
+  output_.CloseScorecard();
+}
+
+void ScorecardFeed::OnEvent(const GameEvent& event) {
+  record_.OnEvent(event);
+  if (event.kind == EventKind::InningsEnded && event.innings == 1) Show(false);
+  if (event.kind == EventKind::MatchEnded) Show(true);
+  // The bowler runs in for the second innings: play has resumed.
+  if (event.kind == EventKind::RunUpStarted && showingBreak_) {
+    showingBreak_ = false;
+    output_.CloseScorecard();
+  }
+}
+
+void ScorecardFeed::Show(bool matchOver) {
+  showingBreak_ = !matchOver;
+  output_.ShowScorecard(record_, panel_.Text(TextBox::Text1), panel_.Text(TextBox::Text2), matchOver);
+}

@@ -1,0 +1,28 @@
+#pragma once
+// Keeps the ball-by-ball record of the match from its events, and puts the
+// scorecard up at the innings break (the first innings) and at the end (both),
+// taking it down when the bowler runs in after the break or a new match begins.
+// Escape in mid-match ends the program without a card.
+
+#include "core/ports/Events.h"
+#include "core/ports/Panel.h"
+#include "core/ports/ScorecardOutput.h"
+#include "core/scoring/BallByBall.h"
+
+class ScorecardFeed : public EventListener {
+ public:
+  ScorecardFeed(const Panel& panel, ScorecardOutput& output) : panel_(panel), output_(output) {}
+
+  void OnMatchStarted() override;
+  void OnEvent(const GameEvent& event) override;
+
+  const scorecard::BallByBall& Record() const { return record_; }
+
+ private:
+  void Show(bool matchOver);
+
+  const Panel& panel_;
+  ScorecardOutput& output_;
+  scorecard::BallByBall record_;
+  bool showingBreak_ = false;
+};
