@@ -4,6 +4,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QScreen>
 #include <QRadioButton>
 
 #include "core/game/Game.h"
@@ -132,10 +133,20 @@ void QtForms::ShowScorecard(const scorecard::BallByBall& record, const std::stri
   PlaceScorecard();
 }
 
-// At the end of the match the card stands to the right of the result dialog.
+// At the end of the match the card stands to the right of the result dialog;
+// at the break, to the right of the play if the screen has room there (else
+// where the window manager puts it), so it never hides the field.
 void QtForms::PlaceScorecard() {
-  if (scorecard_ && scorecard_->isVisible() && result_ && result_->isVisible())
+  if (!scorecard_ || !scorecard_->isVisible()) return;
+  if (result_ && result_->isVisible()) {
     scorecard_->move(result_->frameGeometry().topRight() + QPoint(8, 0));
+    return;
+  }
+  if (!options_ || !options_->isVisible()) return;
+  const QPoint beside = options_->frameGeometry().topRight() + QPoint(8, 0);
+  const QScreen* screen = options_->screen();
+  if (screen && screen->availableGeometry().contains(QRect(beside, scorecard_->frameGeometry().size())))
+    scorecard_->move(beside);
 }
 
 void QtForms::CloseScorecard() {

@@ -16,6 +16,8 @@
 #include "core/model/PanelDesign.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/ResultDialog.h"
+#include "qt/scorecard/ScorecardWindow.h"
+#include "core/scoring/BallByBall.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
 
@@ -234,4 +236,20 @@ TEST_F(QtFormsTest, TheSoundBoxKeepsItsValueFromFormToForm) {
   EXPECT_EQ(forms.Options()->Box(TextBox::Text1)->text(), "Team1");
   forms.Options()->Check(CheckBox::chkSound)->click();
   EXPECT_EQ(told, (std::vector<bool>{false, true}));
+}
+
+// The card stands beside the result dialog, and Continue takes both away.
+TEST_F(QtFormsTest, ContinueClosesTheScorecardWithTheResult) {
+  scorecard::BallByBall record;
+  forms.ShowScorecard(record, "Lions", "Tigers", false);
+  ASSERT_NE(forms.Scorecard(), nullptr);
+  EXPECT_TRUE(forms.Scorecard()->isVisible());
+  EXPECT_EQ(forms.Scorecard()->InningsShown(), 1);
+  forms.ShowResult("Lions are the winners");
+  forms.ShowScorecard(record, "Lions", "Tigers", true);
+  EXPECT_EQ(forms.Scorecard()->InningsShown(), 2);
+  EXPECT_GT(forms.Scorecard()->x(), forms.Result()->x());
+  forms.Result()->Continue()->click();
+  EXPECT_FALSE(forms.Scorecard()->isVisible());
+  DeleteClosedForms();
 }
