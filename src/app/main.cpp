@@ -5,6 +5,8 @@
 
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
+#include "core/replay/InstantReplay.h"
+#include "core/replay/ReplaySound.h"
 #include "core/scoring/ScorecardFeed.h"
 #include "core/sound/Footsteps.h"
 #include "core/sound/SoundCues.h"
@@ -35,10 +37,16 @@ int main(int argc, char* argv[]) {
   ScorecardFeed scorecard(forms, forms);
   game.Events.Listen(scorecard);
 
+  InstantReplay replay;
+  game.Events.Listen(replay);
+  game.SetOverlay(replay);
+
   QtSoundOutput loudspeaker;
   SoundGate soundBox(forms, loudspeaker);
-  SoundCues sound(soundBox, FootstepTicks(RunUpFrameTable()));
+  ReplaySound replaySound(replay, soundBox);
+  SoundCues sound(replaySound, FootstepTicks(RunUpFrameTable()));
   game.Events.Listen(sound);
+  replay.SetSound(soundBox);
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
   forms.ShowOptions();

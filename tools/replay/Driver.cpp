@@ -24,6 +24,9 @@ Driver::Driver(std::istream& script, std::ostream& out)
   game_.Events.Listen(*this);
   game_.Events.Listen(commentary_);
   game_.Events.Listen(sound_);
+  game_.Events.Listen(replay_);
+  game_.SetOverlay(replay_);
+  replay_.SetSound(soundBox_);
   game_.Events.Listen(scorecard_);
 }
 

@@ -16,6 +16,8 @@
 #include "fakes/Fakes.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
+#include "core/replay/InstantReplay.h"
+#include "core/replay/ReplaySound.h"
 #include "core/scoring/ScorecardFeed.h"
 #include "core/sound/Footsteps.h"
 #include "core/sound/SoundCues.h"
@@ -77,8 +79,10 @@ class Driver : public EventPump,
   std::unique_ptr<Pictures> pictures_;
   Game game_;
   CommentaryFeed commentary_{game_, *this};
+  InstantReplay replay_;
   SoundGate soundBox_{forms_, *this};
-  SoundCues sound_{soundBox_, FootstepTicks(RunUpFrameTable())};
+  ReplaySound replaySound_{replay_, soundBox_};
+  SoundCues sound_{replaySound_, FootstepTicks(RunUpFrameTable())};
   ScorecardFeed scorecard_{forms_, *this};
 
   QPointer<DisplayWidget> widget_;  // the real surface of the current match

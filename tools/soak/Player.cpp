@@ -124,6 +124,7 @@ Input Player::Watching() {
     if (s.BallY > kBattingRow + kGoodTiming && std::fabs(off) > 6 && Chance(aim_ * 0.2))
       return Press(off > 0 ? key::kZ : key::kX, Between(1, 4));
   }
+  if (!s.RunUpStarted && !s.BallBowled && Chance(0.01)) return Press(key::kR, Between(1, 3));
   if (!s.RunUpStarted && !s.BallBowled && Chance(0.05)) return Press(BowlingKey(), Between(1, 3));
   if (Chance(mash_)) return Mash();
   return Input{};

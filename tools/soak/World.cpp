@@ -62,6 +62,8 @@ World::World(std::uint64_t seed) {
   watch.game = &game;
   game.Events.Listen(watch);
   game.Events.Listen(record);
+  game.Events.Listen(replay);
+  game.SetOverlay(replay);
   clock.ms = static_cast<std::int64_t>(seed % 86400000u);
   game.Rnd = Random(seed);
   forms.displayFactory = [this](DisplayEvents&) {

@@ -12,6 +12,7 @@
 #include "Report.h"
 #include "fakes/Fakes.h"
 #include "core/game/Game.h"
+#include "core/replay/InstantReplay.h"
 #include "core/scoring/BallByBall.h"
 
 namespace soak {
@@ -83,7 +84,8 @@ struct World : fakes::GameOn<> {
   explicit World(std::uint64_t seed);
 
   BallWatch watch;
-  scorecard::BallByBall record;  // the scorecard's ball-by-ball record, kept from the events
+  scorecard::BallByBall record;
+  InstantReplay replay;  // R, pressed at any moment, stands in front of the display  // the scorecard's ball-by-ball record, kept from the events
   std::shared_ptr<CheckingDisplay> display;  // the current match's
 };
 

@@ -26,6 +26,7 @@ void Game::cmdBegin_Click() {
   P.forms->SetBeginEnabled(false);
   try {
     S.Display = P.forms->NewDisplay(*this);
+    if (overlay_) S.Display = overlay_->Wrap(S.Display);
     S.Display->OpenDisplay();
     if (!LoadTileSets()) {
       S.Display->CloseDisplay();
@@ -148,6 +149,7 @@ void Game::Timer1_Timer() {
 }
 
 void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
+  if (matchRunning_ && !pendingError_ && overlay_ && overlay_->KeyDown(keyCode, S)) return;
   Guarded([this, keyCode] { KeyDown(M, keyCode); });
 }
 

@@ -11,6 +11,7 @@
 #include "core/model/Match.h"
 #include "core/model/MatchState.h"
 #include "core/model/Random.h"
+#include "core/ports/FieldOverlay.h"
 #include "core/ports/Ports.h"
 
 class Game : public DisplayEvents, private MatchEffects {
@@ -34,6 +35,10 @@ class Game : public DisplayEvents, private MatchEffects {
 
   bool MatchRunning() const { return matchRunning_; }
 
+  // What stands over the field (the instant replay): each match's display is
+  // handed to it, and it hears every key before the game.
+  void SetOverlay(FieldOverlay& overlay) { overlay_ = &overlay; }
+
  private:
   // What the rules ask of the world.
   void SetTickInterval(i16 milliseconds) override;
@@ -51,5 +56,6 @@ class Game : public DisplayEvents, private MatchEffects {
   void Guarded(F&& handler);
 
   bool matchRunning_ = false;
+  FieldOverlay* overlay_ = nullptr;
   std::optional<std::string> pendingError_;
 };
