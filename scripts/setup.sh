@@ -4,7 +4,7 @@
 set -euo pipefail
 
 GALLOWBY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-GALLOWBY_PACKAGES=(build-essential cmake qt6-base-dev libgl-dev libgtest-dev libgmock-dev
+GALLOWBY_PACKAGES=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev libgtest-dev libgmock-dev
                    libbenchmark-dev fonts-dejavu-core)
 
 gallowby_install_missing() {
