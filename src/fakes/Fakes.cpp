@@ -1,6 +1,9 @@
 #include "fakes/Fakes.h"
 
+#include "core/game/MapRecovery.h"
+#include "core/game/StartingMarks.h"
 #include "core/model/Bitmaps.h"
+#include "core/tick/FrameTables.h"
 
 #include <algorithm>
 #include <cctype>
@@ -189,6 +192,26 @@ void ScriptedPump::YieldToEvents() {
   }
   if (!fallback) throw std::logic_error("the scripted message loop ran out of steps");
   fallback();
+}
+
+}  // namespace fakes
+
+namespace fakes {
+
+RecordingDisplay& MatchRig::SetUpField() {
+  auto display = std::make_shared<RecordingDisplay>();
+  S.Display = display;
+  for (std::size_t i = 0; i < kBitmaps.size(); ++i) {
+    const Bitmap& bitmap = kBitmaps[i];
+    const FakePicture picture(bitmap.fileName, bitmap.tileWidth,
+                              bitmap.tileHeight * bitmap.tilesNeeded);
+    S.*kTileSetSlots[i].slot = display->CreateTileSet(picture, bitmap.tileWidth, bitmap.tileHeight);
+  }
+  CreateMap(S);
+  FillFrameTables(S);
+  PlaceStartingMarks(match);
+  display->calls.clear();
+  return *display;
 }
 
 }  // namespace fakes

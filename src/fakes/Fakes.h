@@ -192,3 +192,35 @@ struct GameOn {
 
 using Rig = GameOn<>;
 }  // namespace fakes
+
+namespace fakes {
+// A match without a Game: the state, the generator, a panel at its design
+// values, the event stream, and the world's effects written down instead of
+// done. For testing a rule on its own.
+struct MatchRig : MatchEffects, EventListener {
+  MatchRig() { events.Listen(*this); }
+  MatchRig(const MatchRig&) = delete;
+  MatchRig& operator=(const MatchRig&) = delete;
+
+  // A field to draw on: a recording display holding the seven tile sets (each
+  // just big enough), the background map and the frame tables; the marks of a
+  // new match.
+  RecordingDisplay& SetUpField();
+
+  void SetTickInterval(i16 milliseconds) override { intervals.push_back(milliseconds); }
+  std::int64_t TimeOfDay() const override { return timeOfDay; }
+  void ShowResult(const std::string& line) override { results.push_back(line); }
+  void OnEvent(const GameEvent& event) override { told.push_back(event); }
+
+  MatchState S;
+  Random Rnd{1};
+  FakeForms panel;
+  EventStream events;
+  Match match{S, Rnd, panel, *this, events};
+
+  std::vector<i16> intervals;
+  std::int64_t timeOfDay = 43200000;
+  std::vector<std::string> results;
+  std::vector<GameEvent> told;
+};
+}  // namespace fakes

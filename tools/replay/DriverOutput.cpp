@@ -7,17 +7,6 @@
 #include "StateFields.h"
 #include "qt/display/DisplayWidget.h"
 
-namespace {
-
-const std::pair<const char*, TileSetRef MatchState::*> kTileSetNames[] = {
-    {"TileSetAll", &MatchState::TileSetAll},       {"TileSetGameSp", &MatchState::TileSetGameSp},
-    {"TileSetSmallSp", &MatchState::TileSetSmallSp}, {"TileSetCBall", &MatchState::TileSetCBall},
-    {"TileSetBowler", &MatchState::TileSetBowler}, {"TileSetStumps", &MatchState::TileSetStumps},
-    {"TileSetShots", &MatchState::TileSetShots},
-};
-
-}  // namespace
-
 std::shared_ptr<DisplaySurface> Driver::MakeDisplay(DisplayEvents& events) {
   auto widget = std::make_shared<DisplayWidget>(events);
   widget_ = widget.get();
@@ -38,8 +27,8 @@ void Driver::Record(const fakes::Call& call) {
 }
 
 std::string Driver::TileSetName(const TileSet* tileSet) const {
-  for (const auto& [name, member] : kTileSetNames)
-    if ((game_.S.*member).get() == tileSet) return json::Quote(name);
+  for (const auto& [name, slot] : kTileSetSlots)
+    if ((game_.S.*slot).get() == tileSet) return json::Quote(name);
   return "null";
 }
 

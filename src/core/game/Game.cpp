@@ -8,6 +8,7 @@
 #include "core/scoring/Scoring.h"
 #include "core/tick/FrameTables.h"
 #include "core/game/MapRecovery.h"
+#include "core/game/StartingMarks.h"
 #include "core/tick/GameTick.h"
 
 namespace {
@@ -64,18 +65,8 @@ bool Game::CheckSettings() {
 }
 
 void Game::StartValues() {
-  S.QuitGame = false;
-  ReleaseArrowKeys(S);
-  S.BowlCursorX = 250;
-  S.BowlCursorY = 250;
+  PlaceStartingMarks(M);
   P.timer->SetInterval(int16::Round(*ReadNumber(M.TextOf(TextBox::Text4))));
-  S.BallCrossX = 300;
-  ResetPositions(S);
-  S.BatsmanX = 300;
-  S.RunUpCounter = 0;
-  S.BallCounter = 0;
-  S.FirstInnings = true;
-  if (M.Selected(Option::OptionBOWLe) || M.Selected(Option::OptionBOWLh)) S.CursorAccel = 1;
 }
 
 void Game::RunMatchLoop() {

@@ -7,13 +7,7 @@
 
 namespace {
 
-// Where each of the bitmaps, in loading order, goes in the match state.
-constexpr TileSetRef MatchState::*kSlots[] = {
-    &MatchState::TileSetAll,    &MatchState::TileSetGameSp, &MatchState::TileSetSmallSp,
-    &MatchState::TileSetCBall,  &MatchState::TileSetBowler, &MatchState::TileSetStumps,
-    &MatchState::TileSetShots,
-};
-static_assert(std::size(kSlots) == kBitmaps.size());
+static_assert(std::size(kTileSetSlots) == kBitmaps.size());
 
 int TilesIn(const Picture& picture, const Bitmap& bitmap) {
   return (picture.Width() / bitmap.tileWidth) * (picture.Height() / bitmap.tileHeight);
@@ -51,7 +45,7 @@ bool Game::LoadTileSets() {
       P.forms->MessageBox(TooSmall(bitmap));
       return false;
     }
-    S.*kSlots[i] = S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
+    S.*kTileSetSlots[i].slot = S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
   }
   return true;
 }

@@ -96,6 +96,19 @@ struct MatchState {
   i16 CpuBatSpread = 0;
 };
 
+// Where each of the seven bitmaps goes, in loading order (the order of
+// kBitmaps), with the name the state gives it.
+struct TileSetSlot {
+  const char* name;
+  TileSetRef MatchState::*slot;
+};
+inline constexpr TileSetSlot kTileSetSlots[] = {
+    {"TileSetAll", &MatchState::TileSetAll},         {"TileSetGameSp", &MatchState::TileSetGameSp},
+    {"TileSetSmallSp", &MatchState::TileSetSmallSp}, {"TileSetCBall", &MatchState::TileSetCBall},
+    {"TileSetBowler", &MatchState::TileSetBowler},   {"TileSetStumps", &MatchState::TileSetStumps},
+    {"TileSetShots", &MatchState::TileSetShots},
+};
+
 // Reads a frame table; an index outside it raises "Subscript out of range".
 template <std::size_t N>
 i16 FrameAt(const std::array<i16, N>& table, long long index) {
