@@ -122,6 +122,7 @@ TEST(MatchEffects, RulesAskTheWorldThroughTheMatch) {
   const auto stateAfterTickAt = [](std::int64_t timeOfDay) {
     fakes::MatchRig other;
     other.SetUpField();
+    other.panel.Select(Option::OptionBOWLe);
     other.timeOfDay = timeOfDay;
     GameTick(other.match);
     return other.Rnd.State();
