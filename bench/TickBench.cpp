@@ -13,6 +13,9 @@
 //   StateRestore       putting the saved flight back (included in both flight ticks)
 //   HeadlessMatch      a whole match played by both bots, nothing drawn
 //   BeginToFirstFrame  Begin with the real bitmaps, up to the first tick drawn
+//   EventToPlay        a four told through the event stream, with the commentary,
+//                      the scorecard and the replay listening too, up to the sound's
+//                      play call (p99_us: the 99th percentile of single events)
 //
 // "floors" is a benchmark's time over the frame copy's, from the same run.
 
@@ -20,12 +23,19 @@
 
 #include <QApplication>
 #include <QImage>
+#include <algorithm>
 #include <chrono>
 #include <cstring>
 #include <optional>
 #include <vector>
 
 #include "core/model/FieldGeometry.h"
+#include "core/replay/InstantReplay.h"
+#include "core/scoring/BallByBall.h"
+#include "core/sound/Footsteps.h"
+#include "core/sound/SoundCues.h"
+#include "core/tick/FrameTables.h"
+#include "fakes/Fakes.h"
 #include "MatchBot.h"
 #include "Rigs.h"
 #include "qt/display/DisplayWidget.h"
@@ -198,6 +208,37 @@ void BM_BeginToFirstFrame(benchmark::State& state) {
 
 }  // namespace
 
+// The sound's output here only counts: what is measured is the core's share.
+struct CountingSound : SoundOutput {
+  void Play(SoundEffect) override { ++played; }
+  void StopAll() override {}
+  long played = 0;
+};
+
+void BM_EventToPlay(benchmark::State& state) {
+  fakes::MatchRig rig;
+  rig.SetUpField();
+  CountingSound sound;
+  SoundCues cues(sound, FootstepTicks(RunUpFrameTable()));
+  scorecard::BallByBall record;
+  InstantReplay replay;
+  rig.events.Listen(record);
+  rig.events.Listen(replay);
+  rig.events.Listen(cues);
+  const GameEvent four{.kind = EventKind::BallScored, .outcome = "4 Runs", .runs = 4};
+  std::vector<double> micros;
+  micros.reserve(1 << 20);
+  for (auto _ : state) {
+    const auto start = std::chrono::steady_clock::now();
+    rig.events.Tell(four);
+    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    if (record.Innings(1).balls.size() > 10000) record.Reset();  // a long innings, not an endless one
+  }
+  std::sort(micros.begin(), micros.end());
+  state.counters["p99_us"] = micros.empty() ? 0 : micros[micros.size() * 99 / 100];
+  benchmark::DoNotOptimize(sound.played);
+}
+
 BENCHMARK(BM_FrameCopy);
 BENCHMARK(BM_DrawnFlightTick);
 BENCHMARK(BM_DrawnFlightAfresh);
@@ -207,6 +248,7 @@ BENCHMARK(BM_LogicFlightTick);
 BENCHMARK(BM_StateRestore);
 BENCHMARK(BM_HeadlessMatch)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_BeginToFirstFrame)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_EventToPlay);
 
 int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");

@@ -15,7 +15,7 @@ struct DrawCall {
   const Map* map = nullptr;          // Map
   std::uint8_t tile = 0;
   i16 x = 0, y = 0;
-  std::string text;  // Text
+  std::string text{};  // Text
 
   void DrawOn(DisplaySurface& display) const;
 };
