@@ -7,6 +7,10 @@
 #include <memory>
 
 #include "NullDisplay.h"
+#include "core/commentary/CommentaryFeed.h"
+#include "core/replay/InstantReplay.h"
+#include "core/scoring/ScorecardFeed.h"
+#include "core/sound/SoundCues.h"
 #include "fakes/Fakes.h"
 #include "qt/display/QtPictures.h"
 
@@ -14,10 +18,28 @@ class DisplayWidget;
 
 namespace bench {
 
+// Everything that listens to a match in the game: the commentary, the sound,
+// the instant replay and the scorecard, with outputs that show nothing.
+struct Audience : CommentaryOutput, SoundOutput, ScorecardOutput {
+  explicit Audience(Game& game);
+  void ShowCommentary(const CommentaryLines&) override {}
+  void Play(SoundEffect) override {}
+  void StopAll() override {}
+  void ShowScorecard(const scorecard::BallByBall&, const std::string&, const std::string&,
+                     bool) override {}
+  void CloseScorecard() override {}
+
+  CommentaryFeed commentary;
+  SoundCues sound;
+  InstantReplay replay;
+  ScorecardFeed scorecard;
+};
+
 // The real display widget and the real bitmaps; needs a QApplication.
 struct DrawnRig : fakes::GameOn<fakes::FakeForms, QtPictures> {
   DrawnRig();
   DisplayWidget* widget = nullptr;  // the current match's surface
+  Audience audience{game};
 };
 
 // The game's logic alone: pictures of the right sizes, nothing drawn.
@@ -25,6 +47,7 @@ struct NullRig {
   NullRig();
   fakes::Rig rig;
   Game& game = rig.game;
+  Audience audience{game};
 };
 
 // Presses Begin and runs `inMatch` as the match loop's first event; the match
