@@ -126,6 +126,7 @@ void Driver::Execute(const Command& c) {
   }
   if (c.verb == "print") return Print(c);
   if (c.verb == "frame") return SaveFrame(c);
+  if (c.verb == "scorecard") return SaveScorecard(c);
   throw ScriptError{c.line, "unknown command \"" + c.verb + "\""};
 }
 

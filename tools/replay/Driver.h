@@ -47,6 +47,7 @@ class Driver : public EventPump,
   void DeliverKey(bool down, const Command& command);
   void Print(const Command& command);
   void SaveFrame(const Command& command);
+  void SaveScorecard(const Command& command);
   void Select(const Command& command, bool on);
   void SetText(const Command& command);
   void Lost(const Command& command);

@@ -6,6 +6,7 @@
 #include "Json.h"
 #include "StateFields.h"
 #include "qt/display/DisplayWidget.h"
+#include "qt/scorecard/ScorecardWindow.h"
 
 std::shared_ptr<DisplaySurface> Driver::MakeDisplay(DisplayEvents& events) {
   auto widget = std::make_shared<DisplayWidget>(events);
@@ -65,12 +66,34 @@ void Driver::Print(const Command& c) {
   Emit(out + "}}");
 }
 
-void Driver::SaveFrame(const Command& c) {
-  if (c.words.empty()) throw ScriptError{c.line, "frame needs a file name"};
+namespace {
+
+std::string FileName(const Command& c) {
+  if (c.words.empty()) throw ScriptError{c.line, c.verb + " needs a file name"};
   std::string file = c.words[0];
   for (std::size_t i = 1; i < c.words.size(); ++i) file += " " + c.words[i];
-  const QImage frame = widget_ ? widget_->Frame() : lastFrame_;
+  return file;
+}
+
+void WritePng(const Command& c, const QImage& picture) {
+  const std::string file = FileName(c);
   QImageWriter writer(QString::fromStdString(file), "png");
-  if (!writer.write(frame))
+  if (!writer.write(picture))
     throw ScriptError{c.line, "cannot write " + file + ": " + writer.errorString().toStdString()};
+}
+
+}  // namespace
+
+void Driver::SaveFrame(const Command& c) { WritePng(c, widget_ ? widget_->Frame() : lastFrame_); }
+
+// The scorecard window of the match so far, at its default size, as a picture.
+void Driver::SaveScorecard(const Command& c) {
+  ScorecardWindow window;
+  window.SetRecord(scorecard_.Record(), QString::fromStdString(scorecard_.Team1()),
+                   QString::fromStdString(scorecard_.Team2()));
+  if (scorecard_.Record().Innings(2).Started())
+    window.ShowBothInnings();
+  else
+    window.ShowFirstInnings();
+  WritePng(c, window.grab().toImage());
 }

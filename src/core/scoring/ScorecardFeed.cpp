@@ -19,5 +19,7 @@ void ScorecardFeed::OnEvent(const GameEvent& event) {
 
 void ScorecardFeed::Show(bool matchOver) {
   showingBreak_ = !matchOver;
-  output_.ShowScorecard(record_, panel_.Text(TextBox::Text1), panel_.Text(TextBox::Text2), matchOver);
+  team1_ = panel_.Text(TextBox::Text1);
+  team2_ = panel_.Text(TextBox::Text2);
+  output_.ShowScorecard(record_, team1_, team2_, matchOver);
 }

@@ -17,6 +17,9 @@ class ScorecardFeed : public EventListener {
   void OnEvent(const GameEvent& event) override;
 
   const scorecard::BallByBall& Record() const { return record_; }
+  // The sides' names as the card last showed them (the panel may be gone since).
+  const std::string& Team1() const { return team1_; }
+  const std::string& Team2() const { return team2_; }
 
  private:
   void Show(bool matchOver);
@@ -25,4 +28,5 @@ class ScorecardFeed : public EventListener {
   ScorecardOutput& output_;
   scorecard::BallByBall record_;
   bool showingBreak_ = false;
+  std::string team1_, team2_;
 };
