@@ -1,8 +1,16 @@
 // Gallowby: one Game for the whole run, wired to the desktop, starting on the
-// options form. The program ends when no form is left open.
+// options form. The program ends when no form is left open. The command line
+// is read first: --help, --version, --check-files and a refused option answer
+// without opening a window.
 
 #include <QApplication>
+#include <QTimer>
+#include <cstdio>
+#include <string_view>
+#include <vector>
 
+#include "app/CommandLine.h"
+#include "app/GameFiles.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
@@ -12,16 +20,58 @@
 #include "core/sound/SoundCues.h"
 #include "core/sound/SoundGate.h"
 #include "core/tick/FrameTables.h"
+#include "qt/display/QtPictures.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/display/QtPictures.h"
 #include "qt/sound/QtSoundOutput.h"
 
+namespace {
+
+// Checks the files beside the program; no window, so no display is needed.
+int CheckFiles(int argc, char* argv[]) {
+  const QCoreApplication app(argc, argv);
+  const QStringList troubles = GameFileTroubles(QCoreApplication::applicationDirPath());
+  for (const QString& trouble : troubles)
+    std::fprintf(stderr, "gallowby: %s\n", qUtf8Printable(trouble));
+  if (troubles.isEmpty())
+    std::printf("gallowby: every file the game needs is in %s\n",
+                qUtf8Printable(QCoreApplication::applicationDirPath()));
+  return troubles.isEmpty() ? 0 : 1;
+}
+
+// The answer to a command line that does not play, if it does not.
+std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
+  switch (command.action) {
+    case CommandAction::Help:
+      std::fputs(HelpText().c_str(), stdout);
+      return 0;
+    case CommandAction::Version:
+      std::fputs(VersionText().c_str(), stdout);
+      return 0;
+    case CommandAction::CheckFiles:
+      return CheckFiles(argc, argv);
+    case CommandAction::Refuse:
+      std::fprintf(stderr, "%s\n", command.error.c_str());
+      return command_line::kExitUsage;
+    case CommandAction::Play:
+      return std::nullopt;
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
 int main(int argc, char* argv[]) {
+  const std::vector<std::string_view> args(argv + 1, argv + argc);
+  const Command command = ParseCommandLine(args);
+  if (const std::optional<int> status = Answer(command, argc, argv)) return *status;
+
   QApplication app(argc, argv);
   QApplication::setApplicationName(QStringLiteral("gallowby"));
+  // For tests: close the forms as the player would, and the program ends.
+  if (command.quitAfterMs) QTimer::singleShot(*command.quitAfterMs, &QApplication::closeAllWindows);
 
   QtForms forms;
   QtTimer timer;

@@ -1,0 +1,28 @@
+#pragma once
+// What the command line asks of the program, read before any window opens:
+// play (the default), print the help or the version, check the installed
+// files, or refuse an option it does not know. Plain C++, no Qt.
+
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+enum class CommandAction { Play, Help, Version, CheckFiles, Refuse };
+
+struct Command {
+  CommandAction action = CommandAction::Play;
+  std::optional<int> quitAfterMs;  // --quit-after: close the forms after this long
+  std::string error;               // for Refuse: the one line to print
+};
+
+namespace command_line {
+inline constexpr int kExitUsage = 2;  // the exit status for a command line refused
+}
+
+// Reads the arguments after the program's name.
+Command ParseCommandLine(std::span<const std::string_view> args);
+
+// The texts printed for --help and --version, each ending in a newline.
+std::string HelpText();
+std::string VersionText();
