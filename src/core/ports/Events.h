@@ -38,11 +38,12 @@ struct GameEvent {
   // ShotMissedWindow: the shot code, and early is true when the ball had not come yet.
   int shot = 0, timingLine = 0, danger = 0;
   bool early = false;
-  // BallScored: the outcome text, what the ball was worth, the batting side's
-  // score after it, and where it crossed the batting crease (x).
+  // BallScored: the outcome text, what the ball was worth (counted: a ball of
+  // the over, which a wide is not), the batting side's score after it, and
+  // where it crossed the batting crease (x).
   std::string outcome{};
   int runs = 0;
-  bool wicket = false, wide = false;
+  bool wicket = false, wide = false, counted = false;
   int teamRuns = 0, teamWickets = 0;
   int crossX = 0;
   bool firstInnings = true;  // BallScored, InningsEnded: which side was batting

@@ -9,35 +9,18 @@
 namespace scorecard {
 namespace {
 
-// What each outcome text is worth, as the scorer counts it, and how the
-// scorecard writes it. Any other text scores nothing and is no ball.
-struct BallWorth {
-  std::string_view outcome;
-  std::string_view symbol;
-  int runs;
-  bool counted;
-  Dismissal dismissal;
-};
+// How the scorecard writes a ball: "wd" a wide, "W" a wicket, its runs, "." a
+// dot; a ball the game did not count at all (no outcome it knows) is not written.
+std::string SymbolOf(const GameEvent& ball) {
+  if (ball.wide) return "wd";
+  if (!ball.counted) return "";
+  if (ball.wicket) return "W";
+  return ball.runs > 0 ? std::to_string(ball.runs) : ".";
+}
 
-constexpr BallWorth kBallWorth[] = {
-    //  outcome              symbol  runs  counted  wicket
-    {outcome::kWide, "wd", 1, false, Dismissal::None},
-    {outcome::kNoRun, ".", 0, true, Dismissal::None},
-    {outcome::kNone, ".", 0, true, Dismissal::None},
-    {outcome::kOneRun, "1", 1, true, Dismissal::None},
-    {outcome::kTwoRuns, "2", 2, true, Dismissal::None},
-    {outcome::kThreeRuns, "3", 3, true, Dismissal::None},
-    {outcome::kFourRuns, "4", 4, true, Dismissal::None},
-    {outcome::kCaught, "W", 0, true, Dismissal::Caught},
-    {outcome::kBowled, "W", 0, true, Dismissal::Bowled},
-};
-
-constexpr BallWorth kIgnored{"", "", 0, false, Dismissal::None};
-
-BallWorth WorthOf(const std::string& text) {
-  for (const BallWorth& worth : kBallWorth)
-    if (worth.outcome == text) return worth;
-  return kIgnored;
+Dismissal DismissalOf(const GameEvent& ball) {
+  if (!ball.wicket) return Dismissal::None;
+  return ball.outcome == outcome::kBowled ? Dismissal::Bowled : Dismissal::Caught;
 }
 
 // Adds the ball to the innings' totals and moves the board on. The tenth wicket
@@ -115,17 +98,17 @@ void BallByBall::Shot(const GameEvent& event) {
 
 void BallByBall::Scored(const GameEvent& event) {
   InningsRecord& innings = innings_[event.firstInnings ? 0 : 1];
-  const BallWorth worth = WorthOf(event.outcome);
   BallRecord ball = pending_;
   pending_ = {};
   ball.innings = innings.innings;
   ball.over = innings.board.overs;
   ball.outcome = event.outcome;
-  ball.symbol = worth.symbol;
-  ball.runs = worth.runs;
-  ball.counted = worth.counted;
-  ball.wide = worth.symbol == "wd";
-  ball.dismissal = worth.dismissal;
+  // What the ball was worth is the game's word, told with the event.
+  ball.symbol = SymbolOf(event);
+  ball.runs = event.runs;
+  ball.counted = event.counted;
+  ball.wide = event.wide;
+  ball.dismissal = DismissalOf(event);
   Count(innings, ball);
   ball.board = innings.board;
   ball.teamRuns = innings.runs;

@@ -66,7 +66,8 @@ void ScoreBall(Match& g) {
   if (worth.wicket) wickets = int16::Add(wickets, 1);
   if (worth.counted) s.BallsInOver = int16::Add(s.BallsInOver, 1);
   g.Tell({.kind = EventKind::BallScored, .outcome = s.OutcomeText, .runs = worth.runs,
-          .wicket = worth.wicket, .wide = s.OutcomeText == outcome::kWide, .teamRuns = runs,
+          .wicket = worth.wicket, .wide = s.OutcomeText == outcome::kWide,
+          .counted = worth.counted, .teamRuns = runs,
           .teamWickets = wickets, .crossX = s.BallCrossX, .firstInnings = s.FirstInnings});
 
   // The last wicket closes the innings on this ball; the over it may have

@@ -1,5 +1,5 @@
-// The scorer's book and the scoreboard count the same: the game's own scoring
-// is fed the balls the book is told of, and after every ball the book's runs,
+// The scorer's book and the scoreboard count the same: the book hears the
+// game's own scoring tell each ball, and after every ball the book's runs,
 // wickets, overs and balls are what the board shows.
 
 #include <gtest/gtest.h>
@@ -36,10 +36,10 @@ TEST(BoardAgreement, AfterEveryBallTheBookShowsWhatTheBoardShows) {
     MatchState& s = rig.game.S;
     s.FirstInnings = true;
     scorecard::BallByBall book;
+    rig.game.Events.Listen(book);
     for (int i = 0; s.FirstInnings && i < 1000; ++i) {
       s.OutcomeText = kOutcomes[(i * walk.stride + i / 9) % kOutcomes.size()];
       ScoreBall(rig.game.M);
-      for (const GameEvent& e : Balls({s.OutcomeText})) book.OnEvent(e);
       const auto& innings = book.Innings(1);
       ASSERT_EQ(innings.runs, s.Team1Runs);
       ASSERT_EQ(innings.wickets, s.Team1Wickets);

@@ -26,11 +26,30 @@ inline GameEvent Shot(int shot, int timingLine, int danger) {
   return e;
 }
 
+// A ball scored as the game tells it: the outcome with what it is worth. A text
+// the game does not know is worth nothing and is no ball of the over.
 inline GameEvent Scored(const std::string& outcome, bool firstInnings = true) {
+  struct Worth {
+    const char* outcome;
+    int runs;
+    bool wicket, wide;
+  };
+  static constexpr Worth kWorth[] = {{"Wide", 1, false, true},        {"No Run", 0, false, false},
+                                     {"", 0, false, false},           {"1 Run", 1, false, false},
+                                     {"2 Runs", 2, false, false},     {"3 Runs", 3, false, false},
+                                     {"4 Runs", 4, false, false},     {"Caught Out", 0, true, false},
+                                     {"Your OUT!!!", 0, true, false}};
   GameEvent e;
   e.kind = EventKind::BallScored;
   e.outcome = outcome;
   e.firstInnings = firstInnings;
+  for (const Worth& w : kWorth) {
+    if (outcome != w.outcome) continue;
+    e.runs = w.runs;
+    e.wicket = w.wicket;
+    e.wide = w.wide;
+    e.counted = !w.wide;
+  }
   return e;
 }
 
