@@ -81,5 +81,5 @@ void PlayShot(Match& g) {
   s.ShotPlayed = true;
   s.ShotFrameBase = s.BallCounter;  // the shot animation counts its ticks from here
   g.Tell({.kind = EventKind::ShotPlayed, .shot = s.ShotCode, .timingLine = s.TimingLine,
-          .danger = s.ShotDanger});
+          .danger = s.ShotDanger, .outcome = s.OutcomeText});
 }

@@ -9,7 +9,10 @@ namespace commentary {
 void BallRecord::Hear(const GameEvent& event) {
   switch (event.kind) {
     case EventKind::ShotPlayed:
-      shot_ = Shot{event.shot, event.timingLine, event.danger};
+      shot_ = Shot{event.shot, event.timingLine, event.danger, event.outcome};
+      break;
+    case EventKind::BatHit:
+      batHit_ = true;
       break;
     case EventKind::ShotMissedWindow:
       missedEarly_ = event.early;
@@ -34,7 +37,7 @@ std::string BallRecord::Result(const GameEvent& scored) const {
   if (scored.runs == 1) return std::string(words::kOneRun);
   if (scored.runs > 1) return Fill(words::kRuns, {std::to_string(scored.runs)});
   if (pads_) return std::string(words::kPads);
-  if (shot_ && ContactOf(shot_->code, shot_->timingLine - shot_->danger) == Contact::Missed)
+  if (shot_ && !batHit_)
     return std::string(words::kPlayedAndMissed);
   return std::string(words::kDotBall);
 }
@@ -43,7 +46,7 @@ std::string BallRecord::Result(const GameEvent& scored) const {
 // window says whether it was early or late; a ball nobody played was left alone.
 std::string BallRecord::Why(const GameEvent& scored) const {
   if (scored.wide) return std::string(words::kWideRun);
-  if (shot_) return ShotJudgement(shot_->code, shot_->timingLine, shot_->danger);
+  if (shot_) return ShotJudgement(shot_->code, shot_->timingLine, shot_->danger, shot_->earned);
   if (missedEarly_) return std::string(*missedEarly_ ? words::kTooEarly : words::kTooLate);
   if (pads_ || scored.runs > 0) return {};
   return std::string(words::kLeftAlone);

@@ -12,7 +12,7 @@ namespace commentary {
 // What happened to one ball on its way, gathered event by event.
 class BallRecord {
  public:
-  // Takes note of ShotPlayed, ShotMissedWindow, Pads and StumpsHit; ignores the rest.
+  // Takes note of ShotPlayed, ShotMissedWindow, BatHit, Pads and StumpsHit; ignores the rest.
   void Hear(const GameEvent& event);
 
   // "FOUR! — Drive, timing and line 9 against danger 2: clean hit", from the ball's end.
@@ -21,12 +21,14 @@ class BallRecord {
  private:
   struct Shot {
     int code, timingLine, danger;
+    std::string earned;  // the outcome the shot earned
   };
   std::string Result(const GameEvent& scored) const;
   std::string Why(const GameEvent& scored) const;
 
   std::optional<Shot> shot_;         // a shot played in the hitting window
   std::optional<bool> missedEarly_;  // the last shot key outside it: early or late
+  bool batHit_ = false;
   bool pads_ = false;
   bool stumps_ = false;
 };

@@ -1,54 +1,38 @@
 #include "core/commentary/ShotJudgement.h"
 
 #include <array>
-#include <limits>
 #include <string_view>
 
 #include "core/commentary/CommentaryText.h"
 #include "core/commentary/CommentaryWords.h"
+#include "core/model/Outcome.h"
 
 namespace commentary {
 namespace {
 
 constexpr int kDefensive = 0;  // the shot code of the block; every other shot attacks
-constexpr int kLowest = std::numeric_limits<int>::min();
-constexpr int kHighest = std::numeric_limits<int>::max();
 
-struct Band {
-  int fromMargin, toMargin;
-  Contact contact;
+// What the shot earned, in words. A block that holds the ball earns "No Run"
+// as an attacking shot that finds no gap does, but it is told otherwise.
+struct Verdict {
+  std::string_view outcome;
   std::string_view words;
 };
-
-// The block only ever stops the ball: a margin of 0 pops it up to a catcher,
-// anything below misses it.
-constexpr std::array<Band, 3> kDefensiveBands = {{
-    {kLowest, -1, Contact::Missed, words::kNoContact},
-    {0, 0, Contact::Edged, words::kEdgedUp},
-    {1, kHighest, Contact::Blocked, words::kBlocked},
+constexpr std::array<Verdict, 7> kVerdicts = {{
+    {outcome::kNone, words::kNoContact},
+    {outcome::kCaught, words::kEdgedUp},
+    {outcome::kNoRun, words::kNoRunInIt},
+    {outcome::kOneRun, words::kGoodForOne},
+    {outcome::kTwoRuns, words::kGoodForTwo},
+    {outcome::kThreeRuns, words::kGoodForThree},
+    {outcome::kFourRuns, words::kCleanHit},
 }};
 
-// An attacking shot needs a margin of 7 to find the rope; -1 and 0 are
-// edged in the air, and below that the ball beats the bat.
-constexpr std::array<Band, 7> kAttackingBands = {{
-    {kLowest, -2, Contact::Missed, words::kNoContact},
-    {-1, 0, Contact::Edged, words::kEdgedUp},
-    {1, 2, Contact::NoRun, words::kNoRunInIt},
-    {3, 4, Contact::One, words::kGoodForOne},
-    {5, 5, Contact::Two, words::kGoodForTwo},
-    {6, 6, Contact::Three, words::kGoodForThree},
-    {7, kHighest, Contact::Four, words::kCleanHit},
-}};
-
-template <std::size_t N>
-const Band& BandOf(const std::array<Band, N>& bands, int margin) {
-  for (const Band& band : bands)
-    if (margin >= band.fromMargin && margin <= band.toMargin) return band;
-  return bands.back();  // the bands cover every margin
-}
-
-const Band& BandFor(int shot, int margin) {
-  return shot == kDefensive ? BandOf(kDefensiveBands, margin) : BandOf(kAttackingBands, margin);
+std::string_view VerdictOf(int shot, std::string_view earned) {
+  if (shot == kDefensive && earned == outcome::kNoRun) return words::kBlocked;
+  for (const Verdict& verdict : kVerdicts)
+    if (verdict.outcome == earned) return verdict.words;
+  return words::kNoContact;
 }
 
 std::string_view ShotName(int shot) {
@@ -58,15 +42,9 @@ std::string_view ShotName(int shot) {
 
 }  // namespace
 
-Contact ContactOf(int shot, int margin) {
-  return BandFor(shot, margin).contact;
-}
-
-std::string ShotJudgement(int shot, int timingLine, int danger) {
-  // Both come from 16-bit values, so their difference fits an int.
-  return Fill(words::kJudgement,
-              {ShotName(shot), std::to_string(timingLine), std::to_string(danger),
-               BandFor(shot, timingLine - danger).words});
+std::string ShotJudgement(int shot, int timingLine, int danger, std::string_view earned) {
+  return Fill(words::kJudgement, {ShotName(shot), std::to_string(timingLine),
+                                  std::to_string(danger), VerdictOf(shot, earned)});
 }
 
 }  // namespace commentary

@@ -12,7 +12,7 @@ enum class EventKind {
   RunUpStarted,  // the bowler has set off
   BallReleased,  // pace, pitchX, pitchY
   BallPitched,   // the ball has hit the ground on its way down the pitch
-  ShotPlayed,    // shot, timingLine, danger
+  ShotPlayed,    // shot, timingLine, danger, outcome (what the shot has earned)
   ShotMissedWindow,  // a shot key pressed while the ball was not there to hit: early or late
   BatHit,        // the bat found the ball
   Pads,          // the ball was stopped at the pads or the body
@@ -38,6 +38,7 @@ struct GameEvent {
   // ShotMissedWindow: the shot code, and early is true when the ball had not come yet.
   int shot = 0, timingLine = 0, danger = 0;
   bool early = false;
+  // ShotPlayed: the outcome the shot has earned ("" when it finds nothing).
   // BallScored: the outcome text, what the ball was worth (counted: a ball of
   // the over, which a wide is not), the batting side's score after it, and
   // where it crossed the batting crease (x).

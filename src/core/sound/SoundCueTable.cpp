@@ -1,5 +1,11 @@
 #include "core/sound/SoundCueTable.h"
 
+#include <algorithm>
+#include <iterator>
+#include <string_view>
+
+#include "core/model/Outcome.h"
+
 #include <array>
 
 namespace {
@@ -22,12 +28,6 @@ constexpr std::array<EventCue, 12> kEventCues = {{
 
 constexpr EventCue kSilent = {EventKind::RunUpStarted, CueRule::None, SoundEffect::Footstep};
 
-namespace shot {
-constexpr int kDefensive = 0;
-// An attacking shot's margin from which it scores (one run and more); below
-// it the bat only edges the ball, skies a catch or finds a fielder.
-constexpr int kScoringMargin = 3;
-}  // namespace shot
 
 // Where the stumps stand on the batting crease, in screen x, and how near them
 // a ball must pass to draw an "ooh".
@@ -53,9 +53,12 @@ const EventCue& CueFor(EventKind kind) {
 }
 
 SoundEffect BatSound(const ShotSound& played) {
+  constexpr std::string_view kScoring[] = {outcome::kOneRun, outcome::kTwoRuns, outcome::kThreeRuns,
+                                           outcome::kFourRuns};
   const bool attacking = played.shot != shot::kDefensive;
-  return attacking && played.margin >= shot::kScoringMargin ? SoundEffect::BatCrack
-                                                            : SoundEffect::BatKnock;
+  const bool scores = std::find(std::begin(kScoring), std::end(kScoring), played.earned) !=
+                      std::end(kScoring);
+  return attacking && scores ? SoundEffect::BatCrack : SoundEffect::BatKnock;
 }
 
 // In order of precedence: a wide draws nothing, a wicket a cheer, a four a

@@ -4,6 +4,7 @@
 // ball, and how the crowd takes the ball's result).
 
 #include <optional>
+#include <string>
 
 #include "core/ports/Events.h"
 #include "core/sound/SoundEffect.h"
@@ -29,10 +30,11 @@ struct EventCue {
 
 const EventCue& CueFor(EventKind kind);
 
-// The shot as the bat will sound: the ShotPlayed event's shot code and margin.
+// The shot as the bat will sound: the ShotPlayed event's shot code and the
+// outcome it earned.
 struct ShotSound {
   int shot = 0;
-  int margin = 0;  // timingLine - danger
+  std::string earned;
 };
 
 // A scoring attacking shot cracks; a block, an edge or a shot worth nothing knocks.

@@ -52,7 +52,7 @@ void SoundCues::Follow(const EventCue& cue, const GameEvent& event) {
       output_.Play(cue.effect);
       return;
     case CueRule::RememberShot:
-      shot_ = {event.shot, event.timingLine - event.danger};
+      shot_ = {event.shot, event.outcome};
       return;
     case CueRule::Bat:
       touched_ = true;

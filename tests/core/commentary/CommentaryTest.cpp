@@ -13,9 +13,11 @@ GameEvent Event(EventKind kind) {
   return event;
 }
 
-GameEvent Shot(int code, int timingLine, int danger) {
+// A shot as the game tells it, with the outcome it earned.
+GameEvent Shot(int code, int timingLine, int danger, const char* earned) {
   GameEvent event = Event(EventKind::ShotPlayed);
   event.shot = code, event.timingLine = timingLine, event.danger = danger;
+  event.outcome = earned;
   return event;
 }
 
@@ -32,6 +34,7 @@ GameEvent Scored(int runs, bool wicket = false, bool wide = false) {
 }
 
 const GameEvent kStumps = Event(EventKind::StumpsHit);
+const GameEvent kBatHit = Event(EventKind::BatHit);
 const GameEvent kPads = Event(EventKind::Pads);
 
 // One ball from its release to its end; returns the last-ball line.
@@ -47,41 +50,41 @@ TEST(CommentaryLastBall, SaysEveryKindOfBallAndWhy) {
     std::string line;
   };
   const Case cases[] = {
-      {{Shot(1, 9, 2), Scored(4)},
+      {{Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)},
        "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
-      {{Shot(2, 5, 2), Scored(1)},
+      {{Shot(2, 5, 2, "1 Run"), kBatHit, Scored(1)},
        "1 run \u2014 Leg glance, timing and line 5 against danger 2: good for a single"},
-      {{Shot(3, 7, 2), Scored(2)},
+      {{Shot(3, 7, 2, "2 Runs"), kBatHit, Scored(2)},
        "2 runs \u2014 Hook, timing and line 7 against danger 2: good for two"},
-      {{Shot(4, 8, 2), Scored(3)},
+      {{Shot(4, 8, 2, "3 Runs"), kBatHit, Scored(3)},
        "3 runs \u2014 Square cut, timing and line 8 against danger 2: good for three"},
-      {{Shot(1, 4, 2), Scored(0)},
+      {{Shot(1, 4, 2, "No Run"), kBatHit, Scored(0)},
        "Dot ball \u2014 Drive, timing and line 4 against danger 2: hit, but no run in it"},
-      {{Shot(0, 5, 2), Scored(0)},
+      {{Shot(0, 5, 2, "No Run"), kBatHit, Scored(0)},
        "Dot ball \u2014 Defensive, timing and line 5 against danger 2: blocked"},
       {{Scored(0)}, "Dot ball \u2014 left alone"},
       {{Event(EventKind::Wide), Scored(1, false, true)},
        "Wide \u2014 a run to the batsmen, and the ball is bowled again"},
       {{kStumps, Scored(0, true)}, "Bowled! \u2014 left alone"},
-      {{Shot(1, 1, 4), kStumps, Scored(0, true)},
+      {{Shot(1, 1, 4, ""), kStumps, Scored(0, true)},
        "Bowled! \u2014 Drive, timing and line 1 against danger 4: no contact"},
-      {{Shot(1, 2, 3), Scored(0, true)},
+      {{Shot(1, 2, 3, "Caught Out"), kBatHit, Scored(0, true)},
        "Caught! \u2014 Drive, timing and line 2 against danger 3: edged up for a catch"},
-      {{Shot(0, 3, 3), Scored(0, true)},
+      {{Shot(0, 3, 3, "Caught Out"), kBatHit, Scored(0, true)},
        "Caught! \u2014 Defensive, timing and line 3 against danger 3: edged up for a catch"},
       {{kPads, Scored(0)}, "Stopped by the pads"},
       {{kPads, OutOfWindow(false), Scored(0)},
        "Stopped by the pads \u2014 Too late: the ball had gone past"},
-      {{Shot(4, 0, 5), Scored(0)},
+      {{Shot(4, 0, 5, ""), Scored(0)},
        "Played and missed \u2014 Square cut, timing and line 0 against danger 5: no contact"},
-      {{Shot(0, 2, 3), Scored(0)},
+      {{Shot(0, 2, 3, ""), Scored(0)},
        "Played and missed \u2014 Defensive, timing and line 2 against danger 3: no contact"},
       {{OutOfWindow(true), Scored(0)}, "Dot ball \u2014 Too early: the ball was not there yet"},
       {{OutOfWindow(false), Scored(0)}, "Dot ball \u2014 Too late: the ball had gone past"},
       {{OutOfWindow(true), kStumps, Scored(0, true)},
        "Bowled! \u2014 Too early: the ball was not there yet"},
       // an early press, then the shot in the window: the shot is what counted
-      {{OutOfWindow(true), Shot(1, 9, 2), Scored(4)},
+      {{OutOfWindow(true), Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)},
        "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
   };
   for (const Case& c : cases) {
@@ -94,7 +97,7 @@ TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
   Commentary commentary;
   commentary.OnEvent(Event(EventKind::RunUpStarted));
   commentary.OnEvent(Event(EventKind::BallReleased));
-  commentary.OnEvent(Shot(1, 9, 2));
+  commentary.OnEvent(Shot(1, 9, 2, "4 Runs"));
   commentary.OnEvent(Event(EventKind::BatHit));
   EXPECT_EQ(commentary.Lines()[1], "") << "said before the ball has ended";
   commentary.OnEvent(Scored(4));
@@ -106,7 +109,7 @@ TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
 
 TEST(CommentaryLastBall, ForgetsTheLastBallsShotAtTheNextRelease) {
   Commentary commentary;
-  PlayBall(commentary, {Shot(1, 9, 2), Scored(4)});
+  PlayBall(commentary, {Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)});
   EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
   PlayBall(commentary, {kPads, Scored(0)});
   EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");

@@ -28,11 +28,13 @@ GameEvent Event(EventKind kind, int tick = 0) {
   return e;
 }
 
-GameEvent Shot(int shot, int timingLine, int danger) {
+// A shot as the game tells it, with the outcome it earned.
+GameEvent Shot(int shot, int timingLine, int danger, const char* earned) {
   GameEvent e = Event(EventKind::ShotPlayed);
   e.shot = shot;
   e.timingLine = timingLine;
   e.danger = danger;
+  e.outcome = earned;
   return e;
 }
 
@@ -79,30 +81,31 @@ TEST_P(SoundCuesBallTest, EachBallSoundsItsStory) {
   EXPECT_EQ(Hear(GetParam().events), GetParam().effects);
 }
 
-// Shot codes: 0 Defensive, 1 Drive, 2 Glance, 3 Hook, 4 Cut. Margin = timingLine - danger.
+// Shot codes: 0 Defensive, 1 Drive, 2 Glance, 3 Hook, 4 Cut; then timing + line, danger,
+// and the outcome the shot earned.
 INSTANTIATE_TEST_SUITE_P(
     Balls, SoundCuesBallTest,
     ::testing::Values(
         BallCase{"Four",
-                 {kRunUp, kReleased, kPitched, Shot(1, 9, 2), kBatHit, Scored(4, kMiddleStump)},
+                 {kRunUp, kReleased, kPitched, Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4, kMiddleStump)},
                  {E::Release, E::Pitch, E::BatCrack, E::CrowdRoar}},
-        BallCase{"SingleOffTheThinnestScoringMargin",
-                 {kRunUp, kReleased, kPitched, Shot(2, 5, 2), kBatHit, Scored(1, kMiddleStump)},
+        BallCase{"SingleOffAGlance",
+                 {kRunUp, kReleased, kPitched, Shot(2, 5, 2, "1 Run"), kBatHit, Scored(1, kMiddleStump)},
                  {E::Release, E::Pitch, E::BatCrack, E::Applause}},
         BallCase{"ThreeRuns",
-                 {kRunUp, kReleased, kPitched, Shot(4, 8, 2), kBatHit, Scored(3, kWideOfOff)},
+                 {kRunUp, kReleased, kPitched, Shot(4, 8, 2, "3 Runs"), kBatHit, Scored(3, kWideOfOff)},
                  {E::Release, E::Pitch, E::BatCrack, E::Applause}},
         BallCase{"BlockOnTheStumpsIsNoNearMiss",
-                 {kRunUp, kReleased, kPitched, Shot(0, 9, 1), kBatHit, Scored(0, kMiddleStump)},
+                 {kRunUp, kReleased, kPitched, Shot(0, 9, 1, "No Run"), kBatHit, Scored(0, kMiddleStump)},
                  {E::Release, E::Pitch, E::BatKnock}},
         BallCase{"AttackingShotForNoRunKnocks",
-                 {kRunUp, kReleased, kPitched, Shot(1, 4, 2), kBatHit, Scored(0, kWideOfOff)},
+                 {kRunUp, kReleased, kPitched, Shot(1, 4, 2, "No Run"), kBatHit, Scored(0, kWideOfOff)},
                  {E::Release, E::Pitch, E::BatKnock}},
         BallCase{"CaughtOffAnEdge",
-                 {kRunUp, kReleased, kPitched, Shot(3, 5, 5), kBatHit, Scored(0, 300, true)},
+                 {kRunUp, kReleased, kPitched, Shot(3, 5, 5, "Caught Out"), kBatHit, Scored(0, 300, true)},
                  {E::Release, E::Pitch, E::BatKnock, E::Cheer}},
         BallCase{"Bowled",
-                 {kRunUp, kReleased, kPitched, Shot(1, 0, 6), kStumps, Scored(0, 320, true)},
+                 {kRunUp, kReleased, kPitched, Shot(1, 0, 6, ""), kStumps, Scored(0, 320, true)},
                  {E::Release, E::Pitch, E::Stumps, E::Cheer}},
         BallCase{"PadsInFrontOfTheStumps",
                  {kRunUp, kReleased, kPitched, kPads, Scored(0, 330)},
@@ -111,14 +114,14 @@ INSTANTIATE_TEST_SUITE_P(
                  {kRunUp, kReleased, kPitched, kWide, Scored(1, 450, false, true)},
                  {E::Release, E::Pitch}},
         BallCase{"CloseMissPlayedAndMissed",
-                 {kRunUp, kReleased, kPitched, Shot(1, 0, 5), Scored(0, 300)},
+                 {kRunUp, kReleased, kPitched, Shot(1, 0, 5, ""), Scored(0, 300)},
                  {E::Release, E::Pitch, E::Ooh}},
         BallCase{"LeftAloneWideOfOff",
                  {kRunUp, kReleased, kPitched, Scored(0, kWideOfOff)},
                  {E::Release, E::Pitch}},
         // A bat touch on the ball before does not spoil the next ball's near miss.
         BallCase{"NearMissAfterABlock",
-                 {kRunUp, kReleased, Shot(0, 9, 1), kBatHit, Scored(0, 320), kRunUp, kReleased,
+                 {kRunUp, kReleased, Shot(0, 9, 1, "No Run"), kBatHit, Scored(0, 320), kRunUp, kReleased,
                   Scored(0, 320)},
                  {E::Release, E::BatKnock, E::Release, E::Ooh}},
         BallCase{"LastBallEndsInningsAndMatchWithOneApplause",
