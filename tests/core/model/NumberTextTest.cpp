@@ -4,7 +4,7 @@
 
 TEST(NumberText, ReadsDecimalsWithSignAndBlanks) {
   const struct { const char* text; double value; } good[] = {
-      {"1", 1}, {" 2 ", 2}, {"+3", 3}, {"-0.4", -0.4}, {"2.5", 2.5}, {".5", 0.5}, {"5.", 5}, {"007", 7},
+      {"1", 1}, {" 2 ", 2}, {"\t4\t", 4}, {"+3", 3}, {"-0.4", -0.4}, {"2.5", 2.5}, {".5", 0.5}, {"5.", 5}, {"007", 7},
   };
   for (const auto& c : good) {
     const auto n = ReadNumber(c.text);
