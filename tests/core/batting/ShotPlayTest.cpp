@@ -1,5 +1,6 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
 #include <vector>
 
 #include "core/batting/ShotPlay.h"
@@ -95,6 +96,24 @@ TEST(PlayShot, AMissKeepsTheBallsVelocityAndTheNewDifficultyCountsAtTheNextCall)
   s.BallY = 200.0f, s.BallX = 300.0f;
   PlayShot(rig.game.M);
   EXPECT_EQ(s.ShotCode, shot::kDrive) << "no second shot at the same ball";
+}
+
+// An accepted shot is told with its code, its timing + line and its danger:
+// a perfect drive (10) at a full ball on middle (danger 1 + 1).
+TEST(PlayShot, TellsTheShotWithItsSumsAndDanger) {
+  struct Heard : EventListener {
+    void OnEvent(const GameEvent& e) override { heard.push_back(e); }
+    std::vector<GameEvent> heard;
+  };
+  fakes::Rig rig;
+  Heard ear;
+  rig.game.Events.Listen(ear);
+  DriveAt(rig.game.S, 200.0f);
+  PlayShot(rig.game.M);
+  ASSERT_EQ(ear.heard.size(), 1u);
+  const GameEvent& e = ear.heard[0];
+  EXPECT_EQ(std::tuple(e.kind, e.shot, e.timingLine, e.danger),
+            std::tuple(EventKind::ShotPlayed, 1, 10, 2));
 }
 
 // A shot key out of the window is news only while a ball is coming: too early

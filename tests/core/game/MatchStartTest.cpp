@@ -59,8 +59,11 @@ TEST(MatchStart, StartingValuesAndCursorAcceleration) {
   for (const auto& c : cases) {
     Rig rig;
     rig.forms.Select(c.bowling);
+    MatchState& held = rig.game.S;  // arrows whose key-ups the last match never heard
+    held.LeftHeld = held.RightHeld = held.UpHeld = held.DownHeld = true;
     BeginThenEscape(rig, {[&] {
       const MatchState& s = rig.game.S;
+      EXPECT_FALSE(s.LeftHeld || s.RightHeld || s.UpHeld || s.DownHeld);
       EXPECT_EQ(s.CursorAccel, c.accel);
       EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY), std::tuple(250, 250));
       EXPECT_EQ(s.BatsmanX, 300);
@@ -153,7 +156,10 @@ TEST(MatchStart, ErrorInATickClosesTheMatchCleanly) {
   rig.pump.steps = {[&] {
     rig.game.S.Team1Runs = 7;
     rig.game.S.InningsBreak = true;
+    rig.game.S.ShotPlayed = rig.game.S.BatLeftHeld = rig.game.S.BatRightHeld = true;
     rig.game.Display_KeyDown(37, 0);
+    rig.game.Timer1_Timer();
+    rig.game.Display_KeyDown(97, 0);  // after the error nothing more is handled
     rig.game.Timer1_Timer();
   }};
   rig.game.cmdBegin_Click();
@@ -164,7 +170,9 @@ TEST(MatchStart, ErrorInATickClosesTheMatchCleanly) {
   EXPECT_FALSE(rig.game.MatchRunning());
   EXPECT_EQ(rig.game.S.Team1Runs, 0);
   EXPECT_FALSE(rig.game.S.InningsBreak);
-  EXPECT_FALSE(rig.game.S.LeftHeld);
+  EXPECT_FALSE(rig.game.S.LeftHeld || rig.game.S.BatLeftHeld || rig.game.S.BatRightHeld);
+  EXPECT_FALSE(rig.game.S.ShotPlayed);
+  EXPECT_EQ(rig.game.S.BallPace, 0);
   // Ready for the next Begin.
   rig.forms.displayFactory = nullptr;
   BeginThenEscape(rig);
@@ -204,10 +212,11 @@ TEST(TileSetRecovery, OnlyTheBackgroundIsRestoredAndAFailureClearsTheArrows) {
       auto& display = dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
       display.calls.clear();
       if (c.allBmpMissing) rig.pictures.sizes.erase("all.bmp");
-      rig.game.S.UpHeld = rig.game.S.RightHeld = true;
+      rig.game.S.UpHeld = rig.game.S.RightHeld = rig.game.S.BatLeftHeld = true;
       rig.game.Display_TileSetLost(c.index);
       EXPECT_EQ(Ops(display), c.ops) << c.index;
       EXPECT_EQ(rig.game.S.UpHeld && rig.game.S.RightHeld, c.arrowsKept) << c.index;
+      EXPECT_TRUE(rig.game.S.BatLeftHeld) << c.index << ": Z is the batsman's, never forgotten here";
     }});
   }
 }

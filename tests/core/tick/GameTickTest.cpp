@@ -2,7 +2,9 @@
 // cursor in each bowling difficulty, the run-up's end, the falling stumps.
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <functional>
+#include <set>
 #include <string>
 #include <tuple>
 #include <vector>
@@ -223,6 +225,127 @@ TEST(GameTick, TheBattingStumpsFallWhenHeIsBowled) {
       }
     });
   }
+}
+
+// The information lines top left: timing + line against the danger, and the outcome.
+TEST(GameTick, InfoLinesShowTheLastShotsSumsAndOutcome) {
+  fakes::Rig rig;
+  InMatch(rig, [&](MatchState& s) {
+    s.TimingLine = 7, s.ShotDanger = 4, s.OutcomeText = "2 Runs";
+    Tick(rig);
+    const auto texts = TextsDrawn(rig);
+    ASSERT_GE(texts.size(), 2u);
+    EXPECT_EQ(texts[0], Text("(Timing + line) - Shot Danger  = 7 - 4", 10, 10));
+    EXPECT_EQ(texts[1], Text("Outcome = 2 Runs", 10, 22));
+  });
+}
+
+TEST(GameTick, TheInningsBreakShowsOnlyItsMessage) {
+  fakes::Rig rig;
+  InMatch(rig, [&](MatchState& s) {
+    s.InningsBreak = true;
+    Tick(rig);
+    EXPECT_EQ(TextsDrawn(rig), std::vector<Text>{Text("Swap Over : End of Innings", 240, 240)});
+    for (const auto& call : Display(rig).calls) EXPECT_NE(call.op, "DrawTile");
+  });
+}
+
+// A flight tick, back to front: the spinning ball behind the batsman while it
+// is above row 161 and in front of him below row 160 (both between), the
+// stumps, the ball's shadow, the batsman where his shot has taken him, the
+// pitch spot, the bowler.
+TEST(GameTick, TheFlightPictureBackToFront) {
+  const struct {
+    float ballY;
+    bool behind, inFront;
+  } cases[] = {{150.25f, true, false}, {160.5f, true, true}, {170.25f, false, true}};
+  for (const auto& c : cases) {
+    fakes::Rig rig;
+    InMatch(rig, [&](MatchState& s) {
+      s.BallBowled = s.BallBounced = s.StumpCheckDone = s.BallPastBat = s.WideCalled = true;
+      s.BallX = 300.6f, s.BallY = c.ballY, s.BallSpriteY = 100;
+      s.BatsmanSpriteX = 200, s.PitchX = 290, s.PitchY = 260, s.BallCounter = 20;
+      s.BowlerX = 154, s.BowlerY = 170;
+      Tick(rig);
+      std::vector<std::string> drawn;
+      const std::pair<const TileSetRef*, const char*> names[] = {
+          {&s.TileSetCBall, "ball"},     {&s.TileSetStumps, "stumps"}, {&s.TileSetSmallSp, "small"},
+          {&s.TileSetShots, "batsman"}, {&s.TileSetBowler, "bowler"}};
+      for (const auto& call : Display(rig).calls) {
+        if (call.op != "DrawTile") continue;
+        for (const auto& [set, name] : names) {
+          if (std::get<const TileSet*>(call.args[0]) != set->get()) continue;
+          const bool spins = set == &s.TileSetCBall;
+          drawn.push_back(std::string(name) + " " +
+                          (spins ? "*" : std::to_string(std::get<long long>(call.args[1]))) + " " +
+                          std::to_string(std::get<long long>(call.args[2])) + "," +
+                          std::to_string(std::get<long long>(call.args[3])));
+        }
+      }
+      const int groundY = static_cast<int>(std::nearbyint(c.ballY));
+      std::vector<std::string> expected;
+      if (c.behind) expected.push_back("ball * 301,100");
+      expected.insert(expected.end(), {"stumps 0 320,90", "stumps 0 320,340",
+                                       "small 1 301," + std::to_string(groundY), "batsman 5 200,0"});
+      if (c.inFront) expected.push_back("ball * 301,100");
+      expected.insert(expected.end(), {"small 3 290,260", "bowler 38 154,170", "small 0 300,200"});
+      EXPECT_EQ(drawn, expected) << "ball at row " << c.ballY;
+    });
+  }
+}
+
+// The spinning ball shows each of its three tiles.
+TEST(GameTick, TheBallSpinsThroughItsThreeTiles) {
+  fakes::Rig rig;
+  InMatch(rig, [&](MatchState& s) {
+    std::set<long long> tiles;
+    for (int tick = 0; tick < 60; ++tick) {
+      s.BallBowled = s.BallBounced = s.StumpCheckDone = s.BallPastBat = s.WideCalled = true;
+      s.BallX = 300, s.BallY = 150, s.BallCounter = 20;
+      Tick(rig);
+      for (const Tile& t : TilesDrawn(rig, s.TileSetCBall)) tiles.insert(std::get<0>(t));
+    }
+    EXPECT_EQ(tiles, (std::set<long long>{0, 1, 2}));
+  });
+}
+
+// A ball lasts sixty flight ticks; on the 61st it is scored and the next one waits.
+TEST(GameTick, ABallEndsAfterItsSixtiethFlightTick) {
+  fakes::Rig rig;
+  InMatch(rig, [&](MatchState& s) {
+    s.BallBowled = s.StumpCheckDone = s.BallPastBat = true;
+    s.BallX = 300, s.BallY = 100, s.BallCounter = 59;
+    Tick(rig);
+    EXPECT_EQ(std::tuple(s.BallBowled, s.BallsInOver), std::tuple(true, 0)) << "flight tick 60";
+    Tick(rig);
+    EXPECT_EQ(std::tuple(s.BallBowled, s.BallsInOver), std::tuple(false, 1)) << "flight tick 61";
+  });
+}
+
+// The release tells the pace and spot the ball was bowled with, though the
+// bowler has since pressed another pace key; the pitching is told once.
+TEST(GameTick, TheReleaseAndThePitchingAreToldOnce) {
+  struct Heard : EventListener {
+    void OnEvent(const GameEvent& e) override { heard.push_back(e); }
+    std::vector<GameEvent> heard;
+  };
+  fakes::Rig rig;
+  Heard ear;
+  rig.game.Events.Listen(ear);
+  InMatch(rig, [&](MatchState& s) {
+    s.RunUpStarted = true, s.RunUpCounter = 60;
+    s.PitchChosen = true, s.DeliveryPace = 1, s.PitchX = 288, s.PitchY = 240, s.BallPace = 2;
+    for (int tick = 0; tick < 30; ++tick) Tick(rig);
+    int released = 0, pitched = 0;
+    for (const GameEvent& e : ear.heard) {
+      if (e.kind == EventKind::BallReleased) {
+        ++released;
+        EXPECT_EQ(std::tuple(e.pace, e.pitchX, e.pitchY), std::tuple(1, 288, 240));
+      }
+      pitched += e.kind == EventKind::BallPitched;
+    }
+    EXPECT_EQ(std::pair(released, pitched), std::pair(1, 1));
+  });
 }
 
 }  // namespace
