@@ -119,8 +119,3 @@ TEST(MatchFlow, MalformedLinesStopWithStatusTwo) {
     EXPECT_EQ(RunReplay(script).status, 2) << script;
   }
 }
-
-TEST(MatchFlow, SameScriptSameBytes) {
-  const std::string script = "select Option1\nbegin\npress 32\ntick 130\npress 27\n";
-  EXPECT_EQ(RunReplay(script).text, RunReplay(script).text);
-}

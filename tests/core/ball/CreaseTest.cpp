@@ -39,6 +39,10 @@ TEST(Crease, StumpsZoneEvenForAPlayedBall) {
     EXPECT_EQ(s.Bowled, c.bowled) << c.x << " h" << c.height;
     EXPECT_EQ(s.OutcomeText, c.bowled ? "Your OUT!!!" : "");
   }
+  MatchState onTheLine = BallAt(320, 150, 10);  // judged only once past y 150
+  CheckCrease(onTheLine);
+  EXPECT_FALSE(onTheLine.StumpCheckDone);
+  EXPECT_FALSE(onTheLine.Bowled);
 }
 
 TEST(Crease, BodyZonesOnlyForAnUnplayedBallAndTheBatsmanAtRest) {

@@ -52,20 +52,6 @@ TEST(PitchSpot, KeyStartsRunUpThenFixesSpotOnceAndNeverInFlight) {
   }
 }
 
-// A replay depends on the order of the draws: x always takes the first one.
-TEST(PitchSpot, XTakesTheFirstDrawThenY) {
-  fakes::Rig rig;
-  MatchState& s = rig.game.S;
-  for (int i = 0; i < 100; ++i) {
-    Random next = rig.game.Rnd;
-    const int spotX = next.Draw(12), spotY = next.Draw(10);
-    s.RunUpStarted = true, s.PitchChosen = false, s.BallPace = 2;
-    StartRunUpOrChooseSpot(rig.game.M);
-    ASSERT_EQ(s.PitchX - s.BowlCursorX, 29 + 6 - spotX);
-    ASSERT_EQ(s.PitchY - s.BowlCursorY, 29 + 5 - spotY);
-  }
-}
-
 TEST(NewBall, CursorPlacedByGameType) {
   const struct { Option game; int xLow, xHigh, yLow, yHigh; } cases[] = {
       {Option::Option1, 230, 269, 250, 250}, {Option::Option2, 210, 289, 210, 289}};
@@ -81,14 +67,22 @@ TEST(NewBall, CursorPlacedByGameType) {
   }
 }
 
-TEST(NewBall, ClearsEveryLatchButKeepsThePaceAndTheSpot) {
+TEST(NewBall, ClearsEveryLatchAndPutsEveryoneBackButKeepsThePaceAndTheSpot) {
   fakes::Rig rig;
   MatchState& s = rig.game.S;
   bool* flags[] = {&s.BallBounced, &s.RunUpStarted, &s.BallBowled, &s.PitchChosen, &s.StumpCheckDone, &s.BallPastBat,
                    &s.WideCalled,  &s.BallStopped,  &s.Bowled,     &s.WideBall,    &s.CpuBowling};
   for (bool* f : flags) *f = true;
-  s.BallPace = 2, s.PitchX = 280, s.CursorVX = 3, s.CursorVY = -2;
+  i16* counts[] = {&s.RunUpCounter, &s.BallCounter, &s.StumpsFrame, &s.ShotFrameBase, &s.CursorVX};
+  for (i16* n : counts) *n = 2;
+  s.BallPace = 2, s.PitchX = 280, s.CursorVY = -2, s.OutcomeText = "4 Runs";
+  s.BowlerX = s.BowlerY = s.BatsmanSpriteX = s.BallSpriteY = 7, s.BallX = s.BallY = 7;
   NewBall(rig.game.M);
   for (std::size_t i = 0; i < std::size(flags); ++i) EXPECT_FALSE(*flags[i]) << "flag " << i;
-  EXPECT_EQ(std::tuple(s.BallPace, s.PitchX, s.CursorVX, s.CursorVY), std::tuple(2, 280, 0, -2));
+  for (std::size_t i = 0; i < std::size(counts); ++i) EXPECT_EQ(*counts[i], 0) << "count " << i;
+  EXPECT_EQ(s.OutcomeText, "");
+  EXPECT_EQ(std::tuple(s.BallPace, s.PitchX, s.CursorVY), std::tuple(2, 280, -2));
+  // The bowler at his mark, the batsman at his stance, the ball 170 above (250, 330).
+  EXPECT_EQ(std::tuple(s.BowlerX, s.BowlerY, s.BatsmanSpriteX), std::tuple(130, 410, 180));
+  EXPECT_EQ(std::tuple(s.BallX, s.BallY, s.BallSpriteY), std::tuple(250.0f, 330.0f, 160));
 }

@@ -20,6 +20,8 @@ TEST(MoveBatsman, AcceleratesUntilTheBoundStopsTheNextMove) {
       {300, 0, false, true, {303, 309, 318, 330, 345, 363, 363}},
       {251, 0, true, false, {248, 248}},
       {240, 0, true, false, {240}},
+      {250, 0, true, false, {250}},  // on a bound: no further that way
+      {350, 0, false, true, {350}},
       {240, 0, false, true, {243, 249}},
       {300, 9, true, true, {300}},
       {300, -6, false, false, {300}},

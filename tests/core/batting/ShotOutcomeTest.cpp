@@ -33,26 +33,6 @@ int DrawsTaken(Random before, const Random& after) {
   return -1;
 }
 
-TEST(ResolveShot, DangerAtTheEdgesOfEveryLineAndLengthBand) {
-  const std::pair<Shot, int> cases[] = {
-      {{shot::kDefensive, 270, 210, 0}, 1}, {{shot::kDefensive, 271, 210, 0}, 5},
-      {{shot::kGlance, 279, 210, 0}, 5},    {{shot::kGlance, 280, 210, 0}, 4},
-      {{shot::kCut, 314, 210, 0}, 6},       {{shot::kCut, 315, 210, 0}, 8},
-      {{shot::kDrive, 329, 210, 0}, 2},     {{shot::kDrive, 330, 210, 0}, 4},
-      {{shot::kDefensive, 339, 210, 0}, 2}, {{shot::kDefensive, 340, 210, 0}, 3},
-      {{shot::kCut, 359, 210, 0}, 9},       {{shot::kCut, 360, 210, 0}, 5},
-      {{shot::kDrive, 300, 221, 0}, 2},     {{shot::kDrive, 300, 222, 0}, 4},
-      {{shot::kDrive, 300, 249, 0}, 4},     {{shot::kDrive, 300, 250, 0}, 6},
-      {{shot::kHook, 300, 221, 0}, 8},      {{shot::kHook, 300, 250, 0}, 4},
-      {{shot::kGlance, 300, 222, 0}, 5},    {{shot::kHook, 275, 210, 0}, 9},
-  };
-  for (const auto& [shot, danger] : cases) {
-    fakes::Rig rig;
-    EXPECT_EQ(Resolve(rig, shot).ShotDanger, danger)
-        << shot.code << " at " << shot.crossX << ", " << shot.pitchY;
-  }
-}
-
 TEST(ResolveShot, EveryMarginRowHasItsTextDrawsAndCatch) {
   struct Case {
     Shot shot;  // danger 2 for the drive and the defensive shot: margin = timingLine - 2
@@ -130,18 +110,8 @@ TEST(ResolveShot, VelocityOffTheBatSpansItsWholeRange) {
   }
 }
 
-// The sideways speed is drawn first: a glance for 1 run draws 20 wide, then 8 wide.
-TEST(ResolveShot, DrawsTheSidewaysSpeedBeforeTheForwardOne) {
-  fakes::Rig rig;
-  Random replay = rig.game.Rnd;
-  const MatchState& s = Resolve(rig, {shot::kGlance, 330, 210, 5});
-  const int sideways = replay.Draw(20), forward = replay.Draw(8);
-  EXPECT_EQ(s.ShotVX, static_cast<float>(sideways + 10));
-  EXPECT_EQ(s.ShotVY, static_cast<float>(4 - forward));
-}
-
 TEST(ResolveShot, DefensiveDriveAndGlanceStepAcrossEvenWhenTheyMiss) {
-  const std::pair<Shot, int> cases[] = {{{shot::kDefensive, 300, 210, -20}, 180},
+  const std::pair<Shot, int> cases[] = {{{shot::kDefensive, 320, 210, -20}, 200},
                                         {{shot::kDrive, 330, 210, -20}, 210},
                                         {{shot::kGlance, 300, 210, -20}, 160},
                                         {{shot::kHook, 330, 210, -20}, 180},

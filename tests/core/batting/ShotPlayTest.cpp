@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "core/batting/ShotPlay.h"
 #include "fakes/Fakes.h"
 #include "core/model/Outcome.h"
@@ -56,6 +59,13 @@ TEST(PlayShot, ScoresTimingPlusLine) {
       {Option::OptionBATn, 212.5f, 300.0f, 300, 8},  // round(2.5 + 5)
       {Option::OptionBATn, 197.5f, 302.5f, 300, 8},  // round(4.5 + 4)
       {Option::OptionBATh, 220.0f, 300.0f, 300, 3},  // -1.667 + 5
+      // 35 pixels late, then 35 pixels wide, at each difficulty: 35 / 7, 35 / 5, 35 / 3
+      {Option::OptionBATe, 235.0f, 300.0f, 300, 5},
+      {Option::OptionBATn, 235.0f, 300.0f, 300, 3},
+      {Option::OptionBATh, 235.0f, 300.0f, 300, -2},
+      {Option::OptionBATe, 200.0f, 335.0f, 300, 5},
+      {Option::OptionBATn, 200.0f, 335.0f, 300, 3},
+      {Option::OptionBATh, 200.0f, 335.0f, 300, -2},
   };
   for (const auto& c : cases) {
     fakes::Rig rig;
@@ -86,6 +96,60 @@ TEST(PlayShot, AMissKeepsTheBallsVelocityAndTheNewDifficultyCountsAtTheNextCall)
   s.BallY = 200.0f, s.BallX = 300.0f;
   PlayShot(rig.game.M);
   EXPECT_EQ(s.ShotCode, shot::kDrive) << "no second shot at the same ball";
+}
+
+// An accepted shot is told with its code, its timing + line and its danger:
+// a perfect drive (10) at a full ball on middle (danger 1 + 1).
+TEST(PlayShot, TellsTheShotWithItsSumsAndDanger) {
+  struct Heard : EventListener {
+    void OnEvent(const GameEvent& e) override { heard.push_back(e); }
+    std::vector<GameEvent> heard;
+  };
+  fakes::Rig rig;
+  Heard ear;
+  rig.game.Events.Listen(ear);
+  DriveAt(rig.game.S, 200.0f);
+  PlayShot(rig.game.M);
+  ASSERT_EQ(ear.heard.size(), 1u);
+  const GameEvent& e = ear.heard[0];
+  EXPECT_EQ(std::tuple(e.kind, e.shot, e.timingLine, e.danger),
+            std::tuple(EventKind::ShotPlayed, 1, 10, 2));
+}
+
+// A shot key out of the window is news only while a ball is coming: too early
+// until the ball is inside the window, too late once it has got past the bat.
+TEST(PlayShot, AKeyOutsideTheWindowIsToldEarlyOrLate) {
+  struct Heard : EventListener {
+    void OnEvent(const GameEvent& e) override {
+      if (e.kind == EventKind::ShotMissedWindow) early.push_back(e.early);
+    }
+    std::vector<bool> early;
+  };
+  struct Case {
+    const char* when;
+    bool runUp, bowled, pastBat, played;
+    float ballY;
+    std::vector<bool> told;  // each ShotMissedWindow's `early`
+  };
+  const Case cases[] = {
+      {"waiting for the bowler", false, false, false, false, 300.0f, {}},
+      {"in the run-up", true, false, false, false, 300.0f, {true}},
+      {"on the far row", false, true, false, false, 240.0f, {true}},
+      {"past the bat", false, true, true, false, 173.0f, {false}},
+      {"gone by", false, true, false, false, 170.0f, {false}},
+      {"already played", false, true, false, true, 300.0f, {}},
+  };
+  for (const auto& c : cases) {
+    fakes::Rig rig;
+    Heard heard;
+    rig.game.Events.Listen(heard);
+    MatchState& s = rig.game.S;
+    DriveAt(s, c.ballY);
+    s.RunUpStarted = c.runUp, s.BallBowled = c.bowled, s.BallPastBat = c.pastBat;
+    s.ShotPlayed = c.played;
+    PlayShot(rig.game.M);
+    EXPECT_EQ(heard.early, c.told) << c.when;
+  }
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <tuple>
+#include <vector>
+
 #include "core/bowling/BowlCursor.h"
 #include "fakes/Fakes.h"
 
@@ -31,7 +34,7 @@ TEST(BowlCursor, EasyRightKeyAcceleratesToFourThenGlidesToTheEdge) {
 
 TEST(BowlCursor, OvershootsOneTickThenReturnsToTheEdge) {
   const struct { bool onY; i16 pos, v, next, after; } cases[] = {
-      {false, 378, 4, 382, 379}, {false, 182, -4, 178, 181}, {false, 376, 4, 380, 379},
+      {false, 378, 4, 382, 379}, {false, 182, -4, 178, 181}, {false, 376, 4, 380, 379}, {false, 184, -4, 180, 181},
       {true, 278, 4, 282, 279},  {true, 152, -3, 149, 151},  {true, 154, -4, 150, 151}};
   for (const auto& c : cases) {
     EasyRig rig;
@@ -58,18 +61,43 @@ TEST(BowlCursor, BothKeysHeldCancelUnlessAtTheLowerLimit) {
   }
 }
 
-TEST(BowlCursor, NormalDrawsAFreshStepFromTheReseededGenerator) {
-  fakes::Rig rig;
-  rig.forms.Select(Option::OptionBOWLn);
-  bool seen[6] = {};
-  for (int tick = 0; tick < 300; ++tick) {
-    rig.clock.Advance(16);
-    Random expected = rig.game.Rnd;
-    expected.Reseed(rig.clock.ms);
-    const i16 step = static_cast<i16>(expected.Draw(5));
+// Each arrow pushes the cursor its own way, one step more each tick.
+TEST(BowlCursor, EachArrowSteersItsOwnWay) {
+  const struct { bool MatchState::*held; int vx, vy; } cases[] = {
+      {&MatchState::LeftHeld, -2, 0}, {&MatchState::RightHeld, 2, 0},
+      {&MatchState::UpHeld, 0, -2},   {&MatchState::DownHeld, 0, 2}};
+  for (const auto& c : cases) {
+    EasyRig rig;
+    MatchState& s = rig.game.S;
+    s.*c.held = true;
     MoveBowlCursor(rig.game.M);
-    ASSERT_EQ(rig.game.S.CursorAccel, step);
-    seen[step] = true;
+    MoveBowlCursor(rig.game.M);
+    EXPECT_EQ(std::tuple(s.CursorVX, s.CursorVY), std::tuple(c.vx, c.vy));
+    EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY), std::tuple(200 + c.vx * 3 / 2, 200 + c.vy * 3 / 2));
+  }
+}
+
+// "Normal" bowling draws a fresh step of 1 to 5 every tick, after mixing the
+// time of day into the generator: the same generator at another time of day
+// steps differently.
+TEST(BowlCursor, NormalDrawsAFreshStepThatFollowsTheTimeOfDay) {
+  fakes::Rig early, late;
+  late.clock.Advance(1);
+  std::vector<int> steps[2];
+  bool seen[6] = {};
+  for (fakes::Rig* rig : {&early, &late}) {
+    rig->forms.Select(Option::OptionBOWLn);
+    rig->game.Rnd = Random(42);
+    for (int tick = 0; tick < 300; ++tick) {
+      rig->clock.Advance(16);
+      MoveBowlCursor(rig->game.M);
+      const i16 step = rig->game.S.CursorAccel;
+      ASSERT_GE(step, 1);
+      ASSERT_LE(step, 5);
+      seen[step] = true;
+      steps[rig == &late].push_back(step);
+    }
   }
   for (int step = 1; step <= 5; ++step) EXPECT_TRUE(seen[step]) << step;
+  EXPECT_NE(steps[0], steps[1]);
 }

@@ -41,7 +41,8 @@ TEST(SweepBowlCursor, LeavingTheBandPutsTheCursorBackAtTheEdge) {
     int afterMove, afterPutBack;
   };
   const Case cases[] = {
-      {377, 6, 383, 379}, {183, -6, 177, 181}, {379, 2, 381, 379}, {181, -2, 179, 181}};
+      {377, 6, 383, 379}, {183, -6, 177, 181}, {379, 2, 381, 379}, {181, -2, 179, 181},
+      {376, 4, 380, 379}, {184, -4, 180, 181}};  // exactly on an edge is outside the band
   for (const auto& c : cases) {
     MatchState s;
     s.BowlCursorX = c.x, s.CursorVX = c.vx;

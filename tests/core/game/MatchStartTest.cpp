@@ -1,6 +1,8 @@
 // Begin, the match loop, the close-down and the ways a match can go wrong.
 #include <gtest/gtest.h>
 
+#include <tuple>
+
 #include "fakes/Fakes.h"
 
 namespace {
@@ -57,10 +59,14 @@ TEST(MatchStart, StartingValuesAndCursorAcceleration) {
   for (const auto& c : cases) {
     Rig rig;
     rig.forms.Select(c.bowling);
+    MatchState& held = rig.game.S;  // arrows whose key-ups the last match never heard
+    held.LeftHeld = held.RightHeld = held.UpHeld = held.DownHeld = true;
     BeginThenEscape(rig, {[&] {
       const MatchState& s = rig.game.S;
+      EXPECT_FALSE(s.LeftHeld || s.RightHeld || s.UpHeld || s.DownHeld);
       EXPECT_EQ(s.CursorAccel, c.accel);
-      EXPECT_EQ(s.BowlCursorX, 250);
+      EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY), std::tuple(250, 250));
+      EXPECT_EQ(s.BatsmanX, 300);
       EXPECT_EQ(s.BallCrossX, 300);
       EXPECT_EQ(s.BowlerY, 410);
       EXPECT_TRUE(s.FirstInnings);
@@ -68,6 +74,53 @@ TEST(MatchStart, StartingValuesAndCursorAcceleration) {
       EXPECT_FALSE(rig.forms.beginEnabled);
     }});
   }
+}
+
+// The game delay is rounded to a whole number of milliseconds, 0 to 32767; the
+// overs need only be a number. Anything else is refused before the match.
+TEST(MatchStart, TheAcceptedExtremesOfThePanelValues) {
+  const struct {
+    const char *overs, *delay;
+    int interval;  // -1: refused with `message`
+    const char* message;
+  } cases[] = {
+      {"1", "32767", 32767, ""},
+      {"1", "32767.4", 32767, ""},
+      {"1", "32767.5", -1, "Game Delay (ms) must be a whole number from 0 to 32767"},
+      {"1", "0", 0, ""},
+      {"1", "-0.5", 0, ""},
+      {"1", "-0.6", -1, "Game Delay (ms) must be a whole number from 0 to 32767"},
+      {"1", "2.6", 3, ""},
+      {"0.5", "1", 1, ""},
+      {"two", "1", -1, "Number Of Overs must be a number"},
+  };
+  for (const auto& c : cases) {
+    Rig rig;
+    rig.forms.SetText(TextBox::Text3, c.overs);
+    rig.forms.SetText(TextBox::Text4, c.delay);
+    int interval = -1;
+    BeginThenEscape(rig, {[&] { interval = rig.timer.Interval(); }});
+    EXPECT_EQ(interval, c.interval) << c.overs << " overs, " << c.delay << " ms";
+    const std::vector<std::string> messages =
+        c.interval < 0 ? std::vector<std::string>{c.message} : std::vector<std::string>{};
+    EXPECT_EQ(rig.forms.messages, messages) << c.overs << " overs, " << c.delay << " ms";
+  }
+}
+
+// The generator is seeded from the clock when the program starts, so two runs differ.
+TEST(MatchStart, TheGeneratorIsSeededFromTheClockAtStart) {
+  const auto stateAt = [](std::int64_t ms) {
+    fakes::FakeForms forms;
+    fakes::ManualTimer timer;
+    fakes::FakePictures pictures;
+    fakes::FixedClock clock;
+    fakes::ScriptedPump pump;
+    clock.ms = ms;
+    Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
+    return game.Rnd.State();
+  };
+  EXPECT_NE(stateAt(1000), stateAt(2000));
+  EXPECT_NE(stateAt(1000), Random().State());
 }
 
 TEST(MatchStart, BadBitmapsAreNamedAndTheFormIsKept) {
@@ -103,7 +156,10 @@ TEST(MatchStart, ErrorInATickClosesTheMatchCleanly) {
   rig.pump.steps = {[&] {
     rig.game.S.Team1Runs = 7;
     rig.game.S.InningsBreak = true;
+    rig.game.S.ShotPlayed = rig.game.S.BatLeftHeld = rig.game.S.BatRightHeld = true;
     rig.game.Display_KeyDown(37, 0);
+    rig.game.Timer1_Timer();
+    rig.game.Display_KeyDown(97, 0);  // after the error nothing more is handled
     rig.game.Timer1_Timer();
   }};
   rig.game.cmdBegin_Click();
@@ -114,7 +170,9 @@ TEST(MatchStart, ErrorInATickClosesTheMatchCleanly) {
   EXPECT_FALSE(rig.game.MatchRunning());
   EXPECT_EQ(rig.game.S.Team1Runs, 0);
   EXPECT_FALSE(rig.game.S.InningsBreak);
-  EXPECT_FALSE(rig.game.S.LeftHeld);
+  EXPECT_FALSE(rig.game.S.LeftHeld || rig.game.S.BatLeftHeld || rig.game.S.BatRightHeld);
+  EXPECT_FALSE(rig.game.S.ShotPlayed);
+  EXPECT_EQ(rig.game.S.BallPace, 0);
   // Ready for the next Begin.
   rig.forms.displayFactory = nullptr;
   BeginThenEscape(rig);
@@ -154,10 +212,11 @@ TEST(TileSetRecovery, OnlyTheBackgroundIsRestoredAndAFailureClearsTheArrows) {
       auto& display = dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
       display.calls.clear();
       if (c.allBmpMissing) rig.pictures.sizes.erase("all.bmp");
-      rig.game.S.UpHeld = rig.game.S.RightHeld = true;
+      rig.game.S.UpHeld = rig.game.S.RightHeld = rig.game.S.BatLeftHeld = true;
       rig.game.Display_TileSetLost(c.index);
       EXPECT_EQ(Ops(display), c.ops) << c.index;
       EXPECT_EQ(rig.game.S.UpHeld && rig.game.S.RightHeld, c.arrowsKept) << c.index;
+      EXPECT_TRUE(rig.game.S.BatLeftHeld) << c.index << ": Z is the batsman's, never forgotten here";
     }});
   }
 }

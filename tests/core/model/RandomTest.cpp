@@ -41,10 +41,3 @@ TEST(Random, TwoReseedsAtTheSameMomentDoNotRepeat) {
   rnd.Reseed(43200000);
   EXPECT_NE(rnd.Rnd(), first);
 }
-
-TEST(Random, SameSeedAndClockReplayExactly) {
-  Random a(5), b(5);
-  a.Reseed(1000);
-  b.Reseed(1000);
-  for (int i = 0; i < 50; ++i) EXPECT_EQ(a.Draw(40), b.Draw(40));
-}

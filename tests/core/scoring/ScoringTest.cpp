@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "fakes/Fakes.h"
@@ -81,6 +82,17 @@ TEST(ScoreBall, AnOverIsSixCountedBallsHoweverManyWides) {
   EXPECT_EQ(sc.s().BallsInOver, 0);
   EXPECT_EQ(sc.s().OversBowled, 1);
   EXPECT_EQ(sc.s().Team1Runs, 15);
+}
+
+TEST(ScoreBall, ResetScoreLeavesBothSidesAtNilForTheNextMatch) {
+  Scorer sc("1");
+  MatchState& s = sc.s();
+  s.Team1Runs = 5, s.Team2Runs = 6, s.Team1Wickets = 7, s.Team2Wickets = 8;
+  s.BallsInOver = 3, s.OversBowled = 2, s.FirstInnings = false;
+  ResetScore(s);
+  EXPECT_EQ(std::tuple(s.Team1Runs, s.Team2Runs, s.Team1Wickets, s.Team2Wickets),
+            std::tuple(0, 0, 0, 0));
+  EXPECT_EQ(std::tuple(s.BallsInOver, s.OversBowled, s.FirstInnings), std::tuple(0, 0, true));
 }
 
 TEST(ScoreBall, RunsBeyondSixteenBitsRaiseOverflow) {
