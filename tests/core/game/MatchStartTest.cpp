@@ -44,6 +44,17 @@ TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
   EXPECT_EQ(Ops(display).back(), "CloseDisplay");
 }
 
+TEST(MatchStart, BeginDuringAMatchDoesNothing) {
+  Rig rig;
+  BeginThenEscape(rig, {[&] {
+    const auto display = rig.forms.lastDisplay;
+    rig.game.cmdBegin_Click();
+    EXPECT_EQ(rig.forms.lastDisplay, display);
+    EXPECT_EQ(rig.pictures.loaded.size(), 7u);
+    EXPECT_TRUE(rig.game.MatchRunning());
+  }});
+}
+
 TEST(MatchStart, TheLoopTestsQuitGameOnlyAfterEachYield) {
   Rig rig;
   rig.game.S.QuitGame = true;  // left over: Begin clears it before looping
@@ -203,7 +214,8 @@ TEST(TileSetRecovery, OnlyTheBackgroundIsRestoredAndAFailureClearsTheArrows) {
       {0, false, {"Restore", "ReloadPicture"}, true},  // the background
       {3, false, {}, true},                              // the ball: left to the display
       {0, true, {"Restore"}, false},                     // all.BMP gone
-      {9, false, {}, false},                             // no such tile set
+      {7, false, {}, false},                             // no such tile set
+      {9, false, {}, false},
       {-1, false, {}, false},
   };
   for (const auto& c : cases) {
