@@ -31,7 +31,10 @@ struct ThrowingDisplay : fakes::RecordingDisplay {
 TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
   Rig rig;
   rig.forms.SetText(TextBox::Text4, "3.5");
-  BeginThenEscape(rig, {[&] { EXPECT_EQ(rig.timer.Interval(), 4); }});
+  BeginThenEscape(rig, {[&] {
+    EXPECT_EQ(rig.timer.Interval(), 4);
+    EXPECT_TRUE(rig.timer.Enabled());
+  }});
   EXPECT_FALSE(rig.timer.Enabled());
   EXPECT_FALSE(rig.forms.loaded);
   EXPECT_FALSE(rig.forms.resultShown);
