@@ -59,6 +59,13 @@ TEST(Crease, BodyZonesOnlyForAnUnplayedBallAndTheBatsmanAtRest) {
   }
 }
 
+TEST(Crease, TheBodyIsJudgedOnlyOnceTheBallIsPastItsLine) {
+  MatchState onTheLine = BallAt(331, 176, 50);  // would be stopped by the pads a pixel later
+  CheckCrease(onTheLine);
+  EXPECT_FALSE(onTheLine.BallPastBat);
+  EXPECT_FALSE(onTheLine.BallStopped);
+}
+
 TEST(Crease, BodyAndStumpsAreJudgedOnlyOnce) {
   MatchState s = BallAt(320, 175, 20);  // between the two body zones
   CheckCrease(s);

@@ -234,3 +234,29 @@ TEST(EventStream, TicksCountFromBeginAndKeysTellTheTickTheyCameIn) {
   EXPECT_EQ(tape.told[0].event.kind, EventKind::RunUpStarted);
   EXPECT_EQ(tape.told[0].event.tick, 2);
 }
+
+// Every listener hears each tick and each event, in the order it was added,
+// until it stops listening.
+TEST(EventStream, ListenersHearTicksAndEventsUntilTheyStop) {
+  struct Ear : EventListener {
+    Ear(std::vector<std::string>& log, char name) : log(log), name(name) {}
+    void OnEvent(const GameEvent& e) override {
+      log.push_back(name + std::string(" ") + std::string(EventName(e.kind)) + "@" + std::to_string(e.tick));
+    }
+    void OnTick(int tick) override { log.push_back(name + std::string(" tick ") + std::to_string(tick)); }
+    std::vector<std::string>& log;
+    char name;
+  };
+  std::vector<std::string> log;
+  Ear a(log, 'a'), b(log, 'b');
+  EventStream stream;
+  stream.Listen(a);
+  stream.Listen(b);
+  stream.NextTick();
+  stream.Tell(GameEvent{.kind = EventKind::Pads});
+  stream.StopListening(a);
+  stream.NextTick();
+  stream.Tell(GameEvent{.kind = EventKind::Wide});
+  EXPECT_EQ(log, (std::vector<std::string>{"a tick 1", "b tick 1", "a pads@1", "b pads@1", "b tick 2",
+                                           "b wide@2"}));
+}

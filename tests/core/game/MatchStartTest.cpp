@@ -31,7 +31,10 @@ struct ThrowingDisplay : fakes::RecordingDisplay {
 TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
   Rig rig;
   rig.forms.SetText(TextBox::Text4, "3.5");
-  BeginThenEscape(rig, {[&] { EXPECT_EQ(rig.timer.Interval(), 4); }});
+  BeginThenEscape(rig, {[&] {
+    EXPECT_EQ(rig.timer.Interval(), 4);
+    EXPECT_TRUE(rig.timer.Enabled());
+  }});
   EXPECT_FALSE(rig.timer.Enabled());
   EXPECT_FALSE(rig.forms.loaded);
   EXPECT_FALSE(rig.forms.resultShown);
@@ -42,6 +45,17 @@ TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
                                                            "shots256.bmp"}));
   EXPECT_EQ(Ops(display).front(), "OpenDisplay");
   EXPECT_EQ(Ops(display).back(), "CloseDisplay");
+}
+
+TEST(MatchStart, BeginDuringAMatchDoesNothing) {
+  Rig rig;
+  BeginThenEscape(rig, {[&] {
+    const auto display = rig.forms.lastDisplay;
+    rig.game.cmdBegin_Click();
+    EXPECT_EQ(rig.forms.lastDisplay, display);
+    EXPECT_EQ(rig.pictures.loaded.size(), 7u);
+    EXPECT_TRUE(rig.game.MatchRunning());
+  }});
 }
 
 TEST(MatchStart, TheLoopTestsQuitGameOnlyAfterEachYield) {
@@ -203,7 +217,8 @@ TEST(TileSetRecovery, OnlyTheBackgroundIsRestoredAndAFailureClearsTheArrows) {
       {0, false, {"Restore", "ReloadPicture"}, true},  // the background
       {3, false, {}, true},                              // the ball: left to the display
       {0, true, {"Restore"}, false},                     // all.BMP gone
-      {9, false, {}, false},                             // no such tile set
+      {7, false, {}, false},                             // no such tile set
+      {9, false, {}, false},
       {-1, false, {}, false},
   };
   for (const auto& c : cases) {

@@ -164,9 +164,9 @@ TEST(BallByBall, EachWicketFallsAtTheScoreAndTheBoardOfItsBall) {
 TEST(BallByBall, ABallKeepsItsDeliveryAndTheShotPlayedAtIt) {
   BallByBall book;
   Feed(book, {Released(2, 310, 250), Shot(4, 7, 3), Scored("Caught Out"), Released(1, 290, 270),
-              Scored("")});
+              Scored(""), Released(0, 300, 230), Shot(0, 2, 2), Scored("Caught Out")});
   const auto& balls = book.Innings(1).balls;
-  ASSERT_EQ(balls.size(), 2u);
+  ASSERT_EQ(balls.size(), 3u);
   EXPECT_EQ(balls[0].pace, 2);
   EXPECT_EQ(balls[0].pitchX, 310);
   EXPECT_EQ(balls[0].pitchY, 250);
@@ -179,6 +179,9 @@ TEST(BallByBall, ABallKeepsItsDeliveryAndTheShotPlayedAtIt) {
   // No shot at the next ball: the last one's is not carried over.
   EXPECT_FALSE(balls[1].shotPlayed);
   EXPECT_EQ(balls[1].pace, 1);
+  // A defensive shot (code 0) is a shot played all the same.
+  EXPECT_TRUE(balls[2].shotPlayed);
+  EXPECT_EQ(balls[2].shot, 0);
 }
 
 TEST(BallByBall, BothInningsAreKeptApartAndResetClearsThem) {

@@ -45,6 +45,7 @@ TEST(MatchResult, RunsAloneNameTheWinnersFromTheBoxesAsTheyStand) {
     EXPECT_EQ(rig.forms.resultLine, r.line);
     EXPECT_TRUE(s.QuitGame);
     EXPECT_FALSE(s.InningsBreak);
+    EXPECT_FALSE(s.FirstInnings);
     EXPECT_EQ(rig.forms.log, (std::vector<std::string>{"hide", "show Form1"}));
     // The score stays on the board for the match loop to clear.
     EXPECT_EQ(s.Team1Runs, r.team1Runs);

@@ -153,14 +153,23 @@ TEST(GameTick, RunUpShowsTheCursorOnlyToAHumanBowler) {
 // Sixty run-up ticks take the bowler from (130, 410) to (190, 170); the 61st releases.
 TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
   fakes::Rig rig;
+  rig.forms.Select(Option::OptionBOWLe);  // the cursor stays where the match put it
   InMatch(rig, [&](MatchState& s) {
-    s.RunUpStarted = true;
-    for (int tick = 1; tick <= 60; ++tick) Tick(rig);
+    s.RunUpStarted = true, s.BallPace = 2;
+    for (int tick = 1; tick <= 60; ++tick) {
+      Tick(rig);
+      if (tick == 20) EXPECT_EQ(std::get<0>(TilesDrawn(rig, s.TileSetShots).at(0)), 2) << "stance";
+    }
     EXPECT_EQ(std::tuple(s.RunUpCounter, s.BowlerX, s.BowlerY), std::tuple(60, 190, 170));
     EXPECT_FALSE(s.BallBowled);
+    EXPECT_FALSE(s.PitchChosen);
     Tick(rig);
     EXPECT_TRUE(s.BallBowled);
     EXPECT_FALSE(s.RunUpStarted);
+    // Nobody fixed the spot: the release fixes it around the cursor (250, 250) + 29.
+    EXPECT_TRUE(s.PitchChosen);
+    EXPECT_NEAR(s.PitchX, 279, 6);
+    EXPECT_NEAR(s.PitchY, 279, 5);
     EXPECT_EQ(TilesDrawn(rig, s.TileSetSmallSp).at(1), Tile(3, s.PitchX, s.PitchY)) << "pitch spot";
   });
 }
