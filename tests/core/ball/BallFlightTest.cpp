@@ -65,7 +65,7 @@ TEST(BallFlight, StoppedBallRollsBackYetStillPitches) {
 TEST(BallFlight, HopRateShrinksAndTurnsUpBelowEight) {
   // LaunchClimb 26 takes 1 off the rate each tick; the ground point stands still.
   const struct { i16 height; float climb, climbAfter; i16 heightAfter; } cases[] = {
-      {10, -5, 6, 4}, {20, -5, -6, 14}, {10, -1, -2, 8}, {10, 3, 2, 12},
+      {10, -5, 6, 4}, {20, -5, -6, 14}, {10, -1, -2, 8}, {10, -2, 3, 7}, {10, 3, 2, 12},
       {6, 1.5f, 0.5f, 6}, {6, 2.5f, 1.5f, 8}};  // drawn y 193.5 and 192.5: halves go to even
   for (const auto& c : cases) {
     MatchState s;
@@ -74,5 +74,16 @@ TEST(BallFlight, HopRateShrinksAndTurnsUpBelowEight) {
     MoveBall(s);
     EXPECT_FLOAT_EQ(s.BallClimb, c.climbAfter) << c.height << " " << c.climb;
     EXPECT_EQ(s.BallY - s.BallSpriteY, c.heightAfter) << c.height << " " << c.climb;
+  }
+}
+
+// A falling ball pitches once its height is under 2 pixels: at 2 it is still in the air.
+TEST(BallFlight, PitchesBelowTwoPixels) {
+  const struct { float climb; bool pitched; } cases[] = {{8, false}, {9, true}};
+  for (const auto& c : cases) {
+    MatchState s;
+    s.BallX = 300, s.BallY = 250, s.BallSpriteY = 240, s.BallClimb = c.climb;  // height 10
+    MoveBall(s);
+    EXPECT_EQ(s.BallBounced, c.pitched) << "falling " << c.climb;
   }
 }

@@ -26,7 +26,8 @@ TEST(PlayShot, AcceptsOnlyInsideTheHittingWindow) {
     bool bowled, alreadyPlayed, pastBat, accepted;
   };
   const Case cases[] = {{240.0f, true, false, false, false}, {239.9f, true, false, false, true},
-                        {176.0f, true, false, false, true},  {173.0f, true, false, true, false},
+                        {176.0f, true, false, false, true},  {171.0f, true, false, false, true},
+                        {173.0f, true, false, true, false},
                         {170.0f, true, false, false, false}, {200.0f, false, false, false, false},
                         {200.0f, true, true, false, false}};
   for (const auto& c : cases) {
