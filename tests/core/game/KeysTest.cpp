@@ -148,6 +148,8 @@ TEST(Keys, AgainstTheComputerOnlyTheHumanSidesKeysAct) {
       {false, false, {97, {.pace = 2}}},
       {false, false, {101, {.runUp = true}}},
       {false, true, {78, {.shotKey = 1}}},  // chosen, never played: the computer bats
+      // Space has no side gate: it blocks for the computer's batsman.
+      {false, true, {32, {.shotKey = 0, .shotPlayed = true, .inningsBreak = false}}},
   };
   for (const auto& c : cases) {
     KeyRig rig(Option::Option1, c.firstInnings, c.ballComing);
