@@ -10,6 +10,7 @@
 
 namespace {
 
+// clang-format off
 constexpr std::array<i16, 12> kCrossings = {270, 271, 279, 280, 314, 315, 329, 330, 339, 340, 359, 360};
 constexpr std::array<i16, 4> kPitches = {221, 222, 249, 250};
 
@@ -27,6 +28,7 @@ constexpr ShotRow kDanger[] = {
     {"Hook",             {5,  9,  9,  8,  8,  6,  6,  6,  6,  6,  6,  5},  {5,  3,  3,  1}},
     {"Square Cut",       {5,  6,  6,  6,  6,  8,  8,  9,  9,  9,  9,  5},  {5,  3,  3,  1}},
 };
+// clang-format on
 
 TEST(ShotDanger, EveryShotAgainstEveryLineAndLength) {
   for (i16 code = shot::kDefensive; code <= shot::kCut; ++code) {

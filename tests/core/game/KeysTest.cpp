@@ -32,8 +32,8 @@ std::ostream& operator<<(std::ostream& out, const Seen& s) {
 
 Seen SeenIn(const fakes::Rig& rig) {
   const MatchState& s = rig.game.S;
-  return {s.LeftHeld, s.RightHeld, s.UpHeld,      s.DownHeld,     s.BatLeftHeld,
-          s.BatRightHeld, s.BallPace, s.RunUpStarted, s.ShotKey, s.ShotPlayed,
+  return {s.LeftHeld,     s.RightHeld,          s.UpHeld,       s.DownHeld, s.BatLeftHeld,
+          s.BatRightHeld, s.BallPace,           s.RunUpStarted, s.ShotKey,  s.ShotPlayed,
           s.InningsBreak, rig.timer.Interval(), s.QuitGame};
 }
 
@@ -59,14 +59,24 @@ struct Press {
 
 TEST(Keys, EachKeyPressedBetweenTwoHumans) {
   const Press presses[] = {
-      {37, {.left = true}},  {39, {.right = true}},  {38, {.up = true}},
-      {40, {.down = true}},  {90, {.batLeft = true}}, {88, {.batRight = true}},
-      {97, {.pace = 2}},     {98, {.pace = 1}},       {99, {.pace = 0}},
+      {37, {.left = true}},
+      {39, {.right = true}},
+      {38, {.up = true}},
+      {40, {.down = true}},
+      {90, {.batLeft = true}},
+      {88, {.batRight = true}},
+      {97, {.pace = 2}},
+      {98, {.pace = 1}},
+      {99, {.pace = 0}},
       {101, {.runUp = true}},
       {32, {.shotKey = 0, .inningsBreak = false}},  // Space ends the break, then blocks
-      {74, {.shotKey = 0}},  {78, {.shotKey = 1}},    {77, {.shotKey = 2}},
-      {75, {.shotKey = 3}},  {72, {.shotKey = 4}},
-      {9, {.interval = 400}}, {27, {.quit = true}},
+      {74, {.shotKey = 0}},
+      {78, {.shotKey = 1}},
+      {77, {.shotKey = 2}},
+      {75, {.shotKey = 3}},
+      {72, {.shotKey = 4}},
+      {9, {.interval = 400}},
+      {27, {.quit = true}},
       {65, {}},  // a key the game does not use
   };
   for (const Press& p : presses) {
@@ -93,14 +103,18 @@ TEST(Keys, EachShotKeyPlaysItsShotAtABallInTheWindow) {
 
 // A release forgets only its own key; releasing Tab runs the game at 30 ms a tick.
 TEST(Keys, EachReleaseForgetsOnlyItsOwnKey) {
-  const Seen held{.left = true, .right = true, .up = true, .down = true, .batLeft = true,
-                  .batRight = true, .interval = 400};
+  const Seen held{.left = true,
+                  .right = true,
+                  .up = true,
+                  .down = true,
+                  .batLeft = true,
+                  .batRight = true,
+                  .interval = 400};
   const struct {
     i16 code;
     bool Seen::*forgotten;
-  } releases[] = {{37, &Seen::left}, {39, &Seen::right},  {38, &Seen::up},
-                  {40, &Seen::down}, {90, &Seen::batLeft}, {88, &Seen::batRight},
-                  {9, nullptr},      {65, nullptr}};
+  } releases[] = {{37, &Seen::left},    {39, &Seen::right},    {38, &Seen::up}, {40, &Seen::down},
+                  {90, &Seen::batLeft}, {88, &Seen::batRight}, {9, nullptr},    {65, nullptr}};
   for (const auto& r : releases) {
     KeyRig rig(Option::Option2, true);
     MatchState& s = rig.game.S;
@@ -134,6 +148,8 @@ TEST(Keys, AgainstTheComputerOnlyTheHumanSidesKeysAct) {
       {false, false, {97, {.pace = 2}}},
       {false, false, {101, {.runUp = true}}},
       {false, true, {78, {.shotKey = 1}}},  // chosen, never played: the computer bats
+      // Space has no side gate: it blocks for the computer's batsman.
+      {false, true, {32, {.shotKey = 0, .shotPlayed = true, .inningsBreak = false}}},
   };
   for (const auto& c : cases) {
     KeyRig rig(Option::Option1, c.firstInnings, c.ballComing);

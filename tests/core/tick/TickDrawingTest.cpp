@@ -177,9 +177,7 @@ TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
 // "Simulation" bowling: on run-up tick 30 the cursor jumps up the pitch by pace,
 // to a random x of 201..300, and from tick 31 sweeps down at the pace's step.
 TEST(GameTick, SimulationSetsTheCursorUpByPaceOnTickThirty) {
-  const struct {
-    i16 pace, startY, step;
-  } cases[] = {{0, -40, 11}, {1, 20, 9}, {2, 80, 7}};
+  const struct { i16 pace, startY, step; } cases[] = {{0, -40, 11}, {1, 20, 9}, {2, 80, 7}};
   for (const auto& c : cases) {
     fakes::Rig rig;
     rig.forms.Select(Option::OptionBOWLh);
@@ -277,9 +275,11 @@ TEST(GameTick, TheFlightPictureBackToFront) {
       s.BowlerX = 154, s.BowlerY = 170;
       Tick(rig);
       std::vector<std::string> drawn;
-      const std::pair<const TileSetRef*, const char*> names[] = {
-          {&s.TileSetCBall, "ball"},     {&s.TileSetStumps, "stumps"}, {&s.TileSetSmallSp, "small"},
-          {&s.TileSetShots, "batsman"}, {&s.TileSetBowler, "bowler"}};
+      const std::pair<const TileSetRef*, const char*> names[] = {{&s.TileSetCBall, "ball"},
+                                                                 {&s.TileSetStumps, "stumps"},
+                                                                 {&s.TileSetSmallSp, "small"},
+                                                                 {&s.TileSetShots, "batsman"},
+                                                                 {&s.TileSetBowler, "bowler"}};
       for (const auto& call : Display(rig).calls) {
         if (call.op != "DrawTile") continue;
         for (const auto& [set, name] : names) {
@@ -294,8 +294,9 @@ TEST(GameTick, TheFlightPictureBackToFront) {
       const int groundY = static_cast<int>(std::nearbyint(c.ballY));
       std::vector<std::string> expected;
       if (c.behind) expected.push_back("ball * 301,100");
-      expected.insert(expected.end(), {"stumps 0 320,90", "stumps 0 320,340",
-                                       "small 1 301," + std::to_string(groundY), "batsman 5 200,0"});
+      expected.insert(expected.end(),
+                      {"stumps 0 320,90", "stumps 0 320,340",
+                       "small 1 301," + std::to_string(groundY), "batsman 5 200,0"});
       if (c.inFront) expected.push_back("ball * 301,100");
       expected.insert(expected.end(), {"small 3 290,260", "bowler 38 154,170", "small 0 300,200"});
       EXPECT_EQ(drawn, expected) << "ball at row " << c.ballY;
