@@ -194,11 +194,17 @@ using Rig = GameOn<>;
 }  // namespace fakes
 
 namespace fakes {
+// Every event a match tells, in order.
+struct EventLog : EventListener {
+  void OnEvent(const GameEvent& event) override { heard.push_back(event); }
+  std::vector<GameEvent> heard;
+};
+
 // A match without a Game: the state, the generator, a panel at its design
 // values, the event stream, and the world's effects written down instead of
 // done. For testing a rule on its own.
-struct MatchRig : MatchEffects, EventListener {
-  MatchRig() { events.Listen(*this); }
+struct MatchRig : MatchEffects {
+  MatchRig() { events.Listen(told); }
   MatchRig(const MatchRig&) = delete;
   MatchRig& operator=(const MatchRig&) = delete;
 
@@ -210,7 +216,6 @@ struct MatchRig : MatchEffects, EventListener {
   void SetTickInterval(i16 milliseconds) override { intervals.push_back(milliseconds); }
   std::int64_t TimeOfDay() const override { return timeOfDay; }
   void ShowResult(const std::string& line) override { results.push_back(line); }
-  void OnEvent(const GameEvent& event) override { told.push_back(event); }
 
   MatchState S;
   Random Rnd{1};
@@ -221,6 +226,6 @@ struct MatchRig : MatchEffects, EventListener {
   std::vector<i16> intervals;
   std::int64_t timeOfDay = 43200000;
   std::vector<std::string> results;
-  std::vector<GameEvent> told;
+  EventLog told;
 };
 }  // namespace fakes

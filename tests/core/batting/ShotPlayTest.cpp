@@ -102,12 +102,8 @@ TEST(PlayShot, AMissKeepsTheBallsVelocityAndTheNewDifficultyCountsAtTheNextCall)
 // An accepted shot is told with its code, its timing + line and its danger:
 // a perfect drive (10) at a full ball on middle (danger 1 + 1).
 TEST(PlayShot, TellsTheShotWithItsSumsAndDanger) {
-  struct Heard : EventListener {
-    void OnEvent(const GameEvent& e) override { heard.push_back(e); }
-    std::vector<GameEvent> heard;
-  };
   fakes::Rig rig;
-  Heard ear;
+  fakes::EventLog ear;
   rig.game.Events.Listen(ear);
   DriveAt(rig.game.S, 200.0f);
   PlayShot(rig.game.M);
@@ -120,12 +116,6 @@ TEST(PlayShot, TellsTheShotWithItsSumsAndDanger) {
 // A shot key out of the window is news only while a ball is coming: too early
 // until the ball is inside the window, too late once it has got past the bat.
 TEST(PlayShot, AKeyOutsideTheWindowIsToldEarlyOrLate) {
-  struct Heard : EventListener {
-    void OnEvent(const GameEvent& e) override {
-      if (e.kind == EventKind::ShotMissedWindow) early.push_back(e.early);
-    }
-    std::vector<bool> early;
-  };
   struct Case {
     const char* when;
     bool runUp, bowled, pastBat, played;
@@ -142,14 +132,17 @@ TEST(PlayShot, AKeyOutsideTheWindowIsToldEarlyOrLate) {
   };
   for (const auto& c : cases) {
     fakes::Rig rig;
-    Heard heard;
+    fakes::EventLog heard;
     rig.game.Events.Listen(heard);
     MatchState& s = rig.game.S;
     DriveAt(s, c.ballY);
     s.RunUpStarted = c.runUp, s.BallBowled = c.bowled, s.BallPastBat = c.pastBat;
     s.ShotPlayed = c.played;
     PlayShot(rig.game.M);
-    EXPECT_EQ(heard.early, c.told) << c.when;
+    std::vector<bool> early;
+    for (const GameEvent& e : heard.heard)
+      if (e.kind == EventKind::ShotMissedWindow) early.push_back(e.early);
+    EXPECT_EQ(early, c.told) << c.when;
   }
 }
 

@@ -105,8 +105,8 @@ TEST(GameTick, TheLastFlightTickScoresTheBallAndPutsItBack) {
   EXPECT_EQ(rig.S.BallsInOver, 1);
   EXPECT_FALSE(rig.S.BallBowled);
   EXPECT_EQ(rig.S.BallCounter, 0);
-  ASSERT_FALSE(rig.told.empty());
-  EXPECT_EQ(rig.told.back().kind, EventKind::BallScored);
+  ASSERT_FALSE(rig.told.heard.empty());
+  EXPECT_EQ(rig.told.heard.back().kind, EventKind::BallScored);
 }
 
 // What a rule asks of the world goes through the match, not through the Game:

@@ -335,12 +335,8 @@ TEST(GameTick, ABallEndsAfterItsSixtiethFlightTick) {
 // The release tells the pace and spot the ball was bowled with, though the
 // bowler has since pressed another pace key; the pitching is told once.
 TEST(GameTick, TheReleaseAndThePitchingAreToldOnce) {
-  struct Heard : EventListener {
-    void OnEvent(const GameEvent& e) override { heard.push_back(e); }
-    std::vector<GameEvent> heard;
-  };
   fakes::Rig rig;
-  Heard ear;
+  fakes::EventLog ear;
   rig.game.Events.Listen(ear);
   InMatch(rig, [&](MatchState& s) {
     s.RunUpStarted = true, s.RunUpCounter = 60;
