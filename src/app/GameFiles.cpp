@@ -2,11 +2,11 @@
 
 #include <QDir>
 
+#include "audio/WavFile.h"
 #include "core/model/Bitmaps.h"
 #include "core/model/RuntimeError.h"
 #include "core/sound/SoundEffect.h"
 #include "qt/display/QtPictures.h"
-#include "qt/sound/WavCheck.h"
 
 namespace {
 
@@ -28,14 +28,16 @@ void CheckBitmaps(const QString& folder, QStringList& troubles) {
 }
 
 void CheckSounds(const QString& folder, QStringList& troubles) {
-  const QDir sounds(QDir(folder).filePath(QStringLiteral("sounds")));
+  const QDir sounds(SoundFolder(folder));
   for (const SoundEffectInfo& info : kSoundEffects) {
     const QString path = sounds.filePath(FromView(info.file));
-    if (!IsPlayableWav(path)) troubles << path + QStringLiteral(": missing or not a PCM WAV file");
+    if (!ReadWav(path.toStdString())) troubles << path + QStringLiteral(": missing or not a PCM WAV file");
   }
 }
 
 }  // namespace
+
+QString SoundFolder(const QString& folder) { return QDir(folder).filePath(QStringLiteral("sounds")); }
 
 QStringList GameFileTroubles(const QString& folder) {
   QStringList troubles;

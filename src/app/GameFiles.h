@@ -10,3 +10,6 @@
 // use (a bitmap that does not decode as at Begin, a sound that is not plain
 // PCM WAV), as a path with its trouble; empty when all are there.
 QStringList GameFileTroubles(const QString& folder);
+
+// Where the sound effects (and how they are mixed) are kept in the game's folder.
+QString SoundFolder(const QString& folder);

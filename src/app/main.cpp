@@ -11,6 +11,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GameFiles.h"
+#include "audio/Loudspeaker.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
@@ -25,7 +26,6 @@
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/sound/QtSoundOutput.h"
 
 namespace {
 
@@ -91,7 +91,7 @@ int main(int argc, char* argv[]) {
   game.Events.Listen(replay);
   game.SetOverlay(replay);
 
-  QtSoundOutput loudspeaker;
+  Loudspeaker loudspeaker(SoundFolder(QCoreApplication::applicationDirPath()).toStdString());
   SoundGate soundBox(forms, loudspeaker);
   ReplaySound replaySound(replay, soundBox);
   SoundCues sound(replaySound, FootstepTicks(RunUpFrameTable()));

@@ -1,0 +1,70 @@
+#include "audio/AudioDevice.h"
+
+#include <pthread.h>
+#include <sched.h>
+
+namespace {
+
+// The threads OpenAL starts for the stream (its mixer, and the sound server
+// client's own) inherit the scheduling of the thread that opens it. Opened at
+// the lowest real-time priority, where the system grants it, a machine busy
+// with other work does not make them late and the loudspeaker run dry; where
+// it does not, they run as any other thread.
+class RealTimeWhileOpening {
+ public:
+  RealTimeWhileOpening() {
+    pthread_getschedparam(pthread_self(), &policy_, &param_);
+    const sched_param lowest{sched_get_priority_min(SCHED_RR)};
+    pthread_setschedparam(pthread_self(), SCHED_RR, &lowest);
+  }
+  ~RealTimeWhileOpening() { pthread_setschedparam(pthread_self(), policy_, &param_); }
+  RealTimeWhileOpening(const RealTimeWhileOpening&) = delete;
+  RealTimeWhileOpening& operator=(const RealTimeWhileOpening&) = delete;
+
+ private:
+  int policy_ = SCHED_OTHER;
+  sched_param param_{};
+};
+
+}  // namespace
+
+std::unique_ptr<AudioDevice> AudioDevice::Open() {
+  const RealTimeWhileOpening realTime;
+  ALCdevice* device = alcOpenDevice(nullptr);
+  if (device == nullptr) return nullptr;
+  ALCcontext* context = alcCreateContext(device, nullptr);
+  if (context == nullptr || alcMakeContextCurrent(context) == ALC_FALSE) {
+    if (context != nullptr) alcDestroyContext(context);
+    alcCloseDevice(device);
+    return nullptr;
+  }
+  return std::unique_ptr<AudioDevice>(new AudioDevice(device, context));
+}
+
+AudioDevice::AudioDevice(ALCdevice* device, ALCcontext* context)
+    : device_(device),
+      context_(context),
+      tellsConnected_(alcIsExtensionPresent(device, "ALC_EXT_disconnect") == ALC_TRUE) {
+  if (alcIsExtensionPresent(device_, "ALC_SOFT_device_clock") == ALC_TRUE)
+    getInteger64_ = reinterpret_cast<LPALCGETINTEGER64VSOFT>(
+        alcGetProcAddress(device_, "alcGetInteger64vSOFT"));
+}
+
+AudioDevice::~AudioDevice() {
+  alcMakeContextCurrent(nullptr);
+  alcDestroyContext(context_);
+  alcCloseDevice(device_);
+}
+
+bool AudioDevice::Connected() const {
+  ALCint connected = ALC_TRUE;
+  if (tellsConnected_) alcGetIntegerv(device_, ALC_CONNECTED, 1, &connected);
+  return connected == ALC_TRUE;
+}
+
+AudioDevice::Timing AudioDevice::Now() const {
+  if (getInteger64_ == nullptr) return {};
+  ALCint64SOFT values[2] = {0, 0};
+  getInteger64_(device_, ALC_DEVICE_CLOCK_LATENCY_SOFT, 2, values);
+  return {values[0], values[1]};
+}
