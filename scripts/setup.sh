@@ -4,8 +4,11 @@
 set -euo pipefail
 
 GALLOWBY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-GALLOWBY_PACKAGES=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev libgtest-dev libgmock-dev
-                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream groff-base dpkg-dev)
+# pulseaudio and pulseaudio-utils: the recording tests start a sound server of
+# their own (the game itself plays through OpenAL Soft, libopenal-dev).
+GALLOWBY_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libgl-dev libopenal-dev libgtest-dev libgmock-dev
+                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream groff-base dpkg-dev
+                   pulseaudio pulseaudio-utils)
 
 gallowby_install_missing() {
   local missing=()

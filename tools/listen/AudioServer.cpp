@@ -46,7 +46,8 @@ std::vector<std::string> DaemonArgs(const std::string& folder) {
           "--use-pid-file=no",
           "--no-cpu-limit",
           "--log-target=stderr",
-          "--log-level=error",
+          std::getenv("PALOG") ? "--log-level=debug" : "--log-level=error",
+          "--log-time=1",
           "-L",
           std::string("module-null-sink sink_name=") + AudioServer::kSink +
               " rate=" + std::to_string(kRecordingRate) + " channels=1 norewinds=1",

@@ -20,8 +20,10 @@ void RunOn(unsigned processor) {
   CPU_ZERO(&set);
   CPU_SET(processor, &set);
   pthread_setaffinity_np(pthread_self(), sizeof(set), &set);
-  const sched_param lowest{sched_get_priority_min(SCHED_RR)};
-  pthread_setschedparam(pthread_self(), SCHED_RR, &lowest);
+  // Above the loudspeaker's own threads (the lowest real-time priority), so
+  // their work never looks like a stall; below the sound server's.
+  const sched_param aboveLowest{sched_get_priority_min(SCHED_RR) + 1};
+  pthread_setschedparam(pthread_self(), SCHED_RR, &aboveLowest);
 }
 
 }  // namespace
