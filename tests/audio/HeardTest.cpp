@@ -32,9 +32,11 @@ using listening::Take;
 constexpr double kLatest = 0.050;
 constexpr double kJitter = 0.010;
 // A take in which the machine stalled under more than a quarter of the
-// effects (see Take.h) is recorded again, three times at most, and the one
-// with the most effects judged is kept; at least a quarter must be.
+// effects, or before more than a quarter were timed (see Take.h), is recorded
+// again, three times at most, and the one with the most timed is kept; in it
+// at least half must be judged, and at least a ball's worth timed.
 constexpr int kTakes = 3;
+constexpr std::size_t kLeastTimed = 12;
 
 std::string SoundFolder() {
   return QCoreApplication::applicationDirPath().toStdString() + "/sounds";
@@ -71,19 +73,22 @@ class AtTheServer : public ::testing::Test {
   }
 
   // Records the scene again while the machine stalled under more than a
-  // quarter of its effects; the take with the most judged.
+  // quarter of its effects; the take with the most timed.
   Take RecordUnstalled(const listening::Scene& scene,
                        listening::Search search = listening::kOnTimeSearch) {
     Take best;
     for (int attempt = 1; attempt <= kTakes; ++attempt) {
       Take take = listening::RecordTake(server_, waves_, scene, search);
-      const std::size_t stalled = take.asked.size() - take.Judged();
-      if (attempt == 1 || take.Judged() > best.Judged()) best = std::move(take);
-      if (4 * best.Judged() >= 3 * best.asked.size()) break;
-      std::cout << "the machine stalled under " << stalled << " effects; recording again\n";
+      const bool whole =
+          4 * take.Judged() >= 3 * take.asked.size() && 4 * take.Timed() >= 3 * take.asked.size();
+      if (attempt == 1 ||
+          std::pair(take.Timed(), take.Judged()) > std::pair(best.Timed(), best.Judged()))
+        best = std::move(take);
+      if (whole) break;
+      std::cout << "the machine stalled in the take; recording again\n";
     }
     best.Tell(std::cout);
-    EXPECT_GE(4 * best.Judged(), best.asked.size()) << "the machine stalled too often to judge";
+    EXPECT_GE(2 * best.Judged(), best.asked.size()) << "the machine stalled too often to judge";
     return best;
   }
 
@@ -111,8 +116,7 @@ TEST_F(AtTheServer, EveryEffectPlayedByAPlainClientIsFoundWhole) {
       },
       {0, 1.0});
   for (std::size_t i = 0; i < take.asked.size(); ++i)
-    EXPECT_TRUE(take.excused[i] || Whole(take.heard[i]))
-        << SoundEffectName(take.asked[i].effect);
+    EXPECT_TRUE(take.excused[i] || Whole(take.heard[i])) << SoundEffectName(take.asked[i].effect);
 }
 
 // The match through the real loudspeaker: every effect the game asked for is
@@ -133,10 +137,12 @@ TEST_F(AtTheServer, EveryEffectOfAMatchIsHeardWholeAndOnTime) {
     if (take.excused[i]) continue;
     EXPECT_TRUE(Whole(take.heard[i]))
         << SoundEffectName(take.asked[i].effect) << ", effect " << i + 1 << " of the over";
+    if (!take.timed[i]) continue;
     earliest = std::min(earliest, take.heard[i].delay);
     latest = std::max(latest, take.heard[i].delay);
   }
   EXPECT_EQ(kinds.size(), kSoundEffectCount) << "the over no longer plays every effect";
+  EXPECT_GE(take.Timed(), kLeastTimed) << "the machine stalled too often to time the effects";
   EXPECT_GE(earliest, 0);
   EXPECT_LT(latest, kLatest);
   EXPECT_LT(latest - earliest, kJitter);
@@ -161,7 +167,7 @@ TEST_F(AtTheServer, TheSoundBoxOffSilencesAtOnce) {
     std::this_thread::sleep_for(500ms);
     return timed.asked;
   });
-  EXPECT_TRUE(take.excused[0] || (take.heard[0].found && take.heard[0].delay < kLatest))
+  EXPECT_TRUE(!take.timed[0] || (take.heard[0].found && take.heard[0].delay < kLatest))
       << "the roar before";
   EXPECT_TRUE(take.excused[1] || Whole(take.heard[1])) << "the bat after";
   // From a mix's length after the box went off to the bat: silence (the roar

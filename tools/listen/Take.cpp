@@ -19,19 +19,26 @@ constexpr double kWhole = 0.7;
 constexpr double kSettle = 0.25;
 constexpr double kLongStall = 0.035;
 
-std::vector<bool> Excused(const std::vector<Asked>& asked, const Waveforms& sounds,
-                          const std::vector<Stall>& stalls) {
-  std::vector<bool> excused;
-  for (const Asked& a : asked) {
+bool During(const Stall& s, double from, double until) {
+  return s.from < until && s.to > from;
+}
+
+// Excuses the effects sounding during a stall or settling after it; times
+// those judged before the first long stall.
+void Judge(Take& take, const Waveforms& sounds, const std::vector<Stall>& stalls) {
+  double firstLong = 1e300;
+  for (const Stall& s : stalls)
+    if (s.to - s.from > kLongStall) firstLong = std::min(firstLong, s.from);
+  for (const Asked& a : take.asked) {
     const double seconds =
         static_cast<double>(sounds[SoundEffectIndex(a.effect)].size()) / kRecordingRate;
     const double until = a.at + kOnTimeSearch.to + seconds + kSettle;
-    excused.push_back(std::any_of(stalls.begin(), stalls.end(), [&](const Stall& s) {
-      const bool longStall = s.to - s.from > kLongStall;
-      return s.from < until && (longStall || s.to + kSettle > a.at);
-    }));
+    const bool excused = std::any_of(stalls.begin(), stalls.end(), [&](const Stall& s) {
+      return During(s, a.at - kSettle, until);
+    });
+    take.excused.push_back(excused);
+    take.timed.push_back(!excused && until < firstLong);
   }
-  return excused;
 }
 
 }  // namespace
@@ -44,6 +51,17 @@ std::size_t Take::Judged() const {
   return static_cast<std::size_t>(std::count(excused.begin(), excused.end(), false));
 }
 
+std::size_t Take::Timed() const {
+  return static_cast<std::size_t>(std::count(timed.begin(), timed.end(), true));
+}
+
+void Take::Add(const Take& other) {
+  asked.insert(asked.end(), other.asked.begin(), other.asked.end());
+  heard.insert(heard.end(), other.heard.begin(), other.heard.end());
+  excused.insert(excused.end(), other.excused.begin(), other.excused.end());
+  timed.insert(timed.end(), other.timed.begin(), other.timed.end());
+}
+
 void Take::Tell(std::ostream& out) const {
   std::map<std::string, std::pair<int, int>> tally;
   std::vector<double> delays;
@@ -52,12 +70,12 @@ void Take::Tell(std::ostream& out) const {
     auto& [whole, all] = tally[std::string(SoundEffectName(asked[i].effect))];
     whole += HeardWhole(heard[i]) ? 1 : 0;
     ++all;
-    if (heard[i].found) delays.push_back(1000 * heard[i].delay);
+    if (timed[i] && heard[i].found) delays.push_back(1000 * heard[i].delay);
   }
   for (const auto& [name, counts] : tally)
     out << "  " << name << ": " << counts.first << " of " << counts.second << " heard whole\n";
-  out << "  " << asked.size() - Judged() << " of " << asked.size()
-      << " excused (the machine stalled)\n";
+  out << "  of " << asked.size() << " effects " << asked.size() - Judged()
+      << " excused (the machine stalled), " << Timed() << " timed\n";
   if (delays.empty()) return;
   std::sort(delays.begin(), delays.end());
   const auto at = [&](double q) { return delays[std::lround(q * (delays.size() - 1))]; };
@@ -75,7 +93,7 @@ Take RecordTake(const AudioServer& server, const Waveforms& sounds, const Scene&
   const std::vector<Stall> stalls = watch.Stop();
   take.recording = recorder.Stop();
   take.heard = FindEffects(take.recording, take.asked, sounds, search);
-  take.excused = Excused(take.asked, sounds, stalls);
+  Judge(take, sounds, stalls);
   return take;
 }
 

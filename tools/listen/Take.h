@@ -6,9 +6,9 @@
 // A busy virtual machine can lose a processor for 100 ms at a time, and no
 // sound client keeps its stream fed through that: the effects sounding then,
 // or in the quarter second after while the stream settles, are excused. A
-// stall longer than the stream's 35 ms of buffer leaves the server playing
-// the stream late for seconds (a sink that cannot rewind cannot make up the
-// gap), so everything after it in the take is excused too.
+// stall longer than the stream's 35 ms of buffer can leave the server playing
+// the stream late for seconds after (a sink that cannot rewind cannot make up
+// the gap), so the effects after one are not timed, only heard.
 
 #include <functional>
 #include <iosfwd>
@@ -35,14 +35,18 @@ inline constexpr Search kOnTimeSearch{-0.010, 0.060};
 struct Take {
   std::vector<Asked> asked;
   std::vector<Heard> heard;
-  std::vector<bool> excused;
+  std::vector<bool> excused;  // sounding while the machine stalled: not judged
+  std::vector<bool> timed;    // judged, and before any long stall: its delay counts
   Recording recording;
 
   std::size_t Judged() const;
-  // Per effect, how many of those judged were heard whole, how many were
-  // excused, and the delays of those judged: median, 95th percentile, least
-  // and most, in milliseconds.
+  std::size_t Timed() const;
+  // Per effect, how many of those judged were heard whole; how many were
+  // excused and how many timed; the delays of those timed: median, 95th
+  // percentile, least and most, in milliseconds.
   void Tell(std::ostream& out) const;
+  // Adds another take's effects (the recording stays this one's).
+  void Add(const Take& other);
 };
 
 // A scene opens what it plays through, asks for its effects, and returns
