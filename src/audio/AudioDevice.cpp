@@ -5,11 +5,12 @@
 
 namespace {
 
-// The threads OpenAL starts for the stream (its mixer, and the sound server
-// client's own) inherit the scheduling of the thread that opens it. Opened at
-// the lowest real-time priority, where the system grants it, a machine busy
-// with other work does not make them late and the loudspeaker run dry; where
-// it does not, they run as any other thread.
+// The threads OpenAL starts for the stream (the sound server client's own,
+// and its mixer) inherit the scheduling of the thread that opens it. Opened
+// at the lowest real-time priority, where the system grants it, a machine
+// busy with other work does not make them late and the loudspeaker run dry;
+// where it does not, they run as any other thread. (A mixer started again
+// after a pause asks for the same itself: rt-prio in alsoft.conf.)
 class RealTimeWhileOpening {
  public:
   RealTimeWhileOpening() {
@@ -48,6 +49,24 @@ AudioDevice::AudioDevice(ALCdevice* device, ALCcontext* context)
   if (alcIsExtensionPresent(device_, "ALC_SOFT_device_clock") == ALC_TRUE)
     getInteger64_ = reinterpret_cast<LPALCGETINTEGER64VSOFT>(
         alcGetProcAddress(device_, "alcGetInteger64vSOFT"));
+  if (alcIsExtensionPresent(device_, "ALC_SOFT_pause_device") == ALC_TRUE) {
+    pause_ =
+        reinterpret_cast<LPALCDEVICEPAUSESOFT>(alcGetProcAddress(device_, "alcDevicePauseSOFT"));
+    resume_ =
+        reinterpret_cast<LPALCDEVICERESUMESOFT>(alcGetProcAddress(device_, "alcDeviceResumeSOFT"));
+  }
+}
+
+void AudioDevice::Pause() {
+  if (pause_ == nullptr || paused_) return;
+  pause_(device_);
+  paused_ = true;
+}
+
+void AudioDevice::Resume() {
+  if (resume_ == nullptr || !paused_) return;
+  resume_(device_);
+  paused_ = false;
 }
 
 AudioDevice::~AudioDevice() {

@@ -21,6 +21,11 @@ class AudioDevice {
   // False once the device has gone (the sound server ended, say).
   bool Connected() const;
 
+  // Stops mixing and lets the sound server rest, the stream kept open; mixing
+  // again, from where it was. (Nothing, where the device cannot pause.)
+  void Pause();
+  void Resume();
+
   // Where the mix stands, in nanoseconds: how much has been mixed so far
   // (it steps by a period at each mix), and how long a sample mixed next takes
   // to reach the loudspeaker (0 when the device cannot tell).
@@ -37,4 +42,7 @@ class AudioDevice {
   ALCcontext* context_;
   bool tellsConnected_ = false;                    // ALC_EXT_disconnect
   LPALCGETINTEGER64VSOFT getInteger64_ = nullptr;  // ALC_SOFT_device_clock
+  LPALCDEVICEPAUSESOFT pause_ = nullptr;           // ALC_SOFT_pause_device
+  LPALCDEVICERESUMESOFT resume_ = nullptr;
+  bool paused_ = false;
 };

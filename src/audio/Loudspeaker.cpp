@@ -39,7 +39,7 @@ bool Loudspeaker::Open(std::chrono::milliseconds wait) {
 
 void Loudspeaker::Prepare() {
   if (!stream_ && !opening_.valid()) StartOpening();
-  Open(kBeginWait);
+  if (Open(kBeginWait)) stream_->Wake();
 }
 
 // The sound server gone: the stream is closed and the match plays on silent.

@@ -28,8 +28,9 @@ class Loudspeaker : public SoundOutput {
   // to play on.
   bool Open(std::chrono::milliseconds wait);
 
-  // At every Begin: waits a moment for the opening, or after the device went
-  // away tries it again.
+  // At every Begin: waits a moment for the opening (or after the device went
+  // away tries it again) and sets the stream mixing; until the first Begin it
+  // rests.
   void Prepare() override;
   void Play(SoundEffect effect) override;
   void StopAll() override;

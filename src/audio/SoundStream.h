@@ -14,8 +14,11 @@
 class SoundStream {
  public:
   // Opens the default device and loads the effects from `soundFolder`;
-  // nullptr when there is no audio output.
+  // nullptr when there is no audio output. The stream rests (nothing is mixed,
+  // and the game costs nothing while the player sets a match up) until Wake.
   static std::unique_ptr<SoundStream> Open(const std::string& soundFolder);
+
+  void Wake() { device_->Resume(); }
 
   // False once the device has gone.
   bool Connected() const { return device_->Connected(); }

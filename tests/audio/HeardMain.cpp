@@ -23,12 +23,13 @@ bool Listing(int argc, char** argv) {
 int main(int argc, char** argv) {
   const auto missing = listening::AudioServer::MissingPackages();
   if (!missing.empty() && !Listing(argc, argv)) {
-    std::string names;
-    for (const std::string& package : missing) names += (names.empty() ? "" : " and ") + package;
+    const bool one = missing.size() == 1;
+    std::string names = one ? "package " : "packages ";
+    for (std::size_t i = 0; i < missing.size(); ++i) names += (i > 0 ? " and " : "") + missing[i];
     std::printf(
-        "SKIPPED: no sound server to listen with: install %s (Debian packages pulseaudio "
-        "and pulseaudio-utils; scripts/setup.sh installs them)\n",
-        names.c_str());
+        "SKIPPED: no sound server to listen with: the Debian %s %s not installed "
+        "(scripts/setup.sh installs pulseaudio and pulseaudio-utils)\n",
+        names.c_str(), one ? "is" : "are");
     return kSkipped;
   }
   qputenv("QT_QPA_PLATFORM", "offscreen");
