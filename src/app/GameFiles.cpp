@@ -31,13 +31,16 @@ void CheckSounds(const QString& folder, QStringList& troubles) {
   const QDir sounds(SoundFolder(folder));
   for (const SoundEffectInfo& info : kSoundEffects) {
     const QString path = sounds.filePath(FromView(info.file));
-    if (!ReadWav(path.toStdString())) troubles << path + QStringLiteral(": missing or not a PCM WAV file");
+    if (!ReadWav(path.toStdString()))
+      troubles << path + QStringLiteral(": missing or not a PCM WAV file");
   }
 }
 
 }  // namespace
 
-QString SoundFolder(const QString& folder) { return QDir(folder).filePath(QStringLiteral("sounds")); }
+QString SoundFolder(const QString& folder) {
+  return QDir(folder).filePath(QStringLiteral("sounds"));
+}
 
 QStringList GameFileTroubles(const QString& folder) {
   QStringList troubles;

@@ -5,18 +5,16 @@
 // loudspeaker, it also plays the match's effects through it (with `pace`, at
 // the game's own speed).
 
+#include <QImage>
+#include <QPointer>
 #include <chrono>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include <QImage>
-#include <QPointer>
-
 #include "ReplayForms.h"
 #include "Script.h"
-#include "fakes/Fakes.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
@@ -26,6 +24,7 @@
 #include "core/sound/SoundCues.h"
 #include "core/sound/SoundGate.h"
 #include "core/tick/FrameTables.h"
+#include "fakes/Fakes.h"
 
 class DisplayWidget;
 
