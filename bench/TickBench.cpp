@@ -7,6 +7,10 @@
 //                      after the flight tick before it (only what moved is drawn)
 //   DrawnFlightAfresh  the same tick after the innings-break picture: every sprite
 //                      of the busiest picture is drawn afresh
+//   ShownFlightTick/N  the tick drawn and then painted on a shown widget N times the
+//                      field's size (1 in a normal window; 2 or 3 full screen, F11)
+//   ShownFlightAfresh/N  the same after the innings-break picture: the whole field
+//                      drawn, enlarged and painted again
 //   PresentFrame       the widget painting the whole shown frame (at most what a tick adds)
 //   DrawnStillTick     a tick whose picture is the same as the last (waiting for the bowler)
 //   LogicFlightTick    the same tick with a display that does nothing
@@ -25,6 +29,7 @@
 #include <QImage>
 #include <algorithm>
 #include <chrono>
+#include <functional>
 #include <cstring>
 #include <optional>
 #include <vector>
@@ -86,7 +91,8 @@ enum class Before {
 // tick 30 or the state before it and runs one tick from it, so each frame
 // differs from the one before.
 template <typename Rig>
-void FlightTicks(benchmark::State& state, Rig& rig, Game& game, Before before) {
+void FlightTicks(benchmark::State& state, Rig& rig, Game& game, Before before,
+                 const std::function<void()>& afterTick = [] {}) {
   const bool ok = bench::RunInMatch(game, rig.forms, rig.pump, [&] {
     if (!bench::BowlToMidFlight(game)) return state.SkipWithError("the ball is not in flight");
     const MatchState flight = game.S;
@@ -98,6 +104,7 @@ void FlightTicks(benchmark::State& state, Rig& rig, Game& game, Before before) {
     for (auto _ : state) {
       game.S = saved[next++ & 1];
       game.Timer1_Timer();
+      afterTick();
     }
     timer.ReportFloors();
     game.S = flight;
@@ -121,6 +128,26 @@ void BM_DrawnFlightTick(benchmark::State& state) {
 
 void BM_DrawnFlightAfresh(benchmark::State& state) {
   DrawnFlightTicks(state, Before::InningsBreak);
+}
+
+void ShownFlightTicks(benchmark::State& state, Before before) {
+  bench::DrawnRig rig;
+  const QSize size = QSize(field::ScreenWidth, field::ScreenHeight) * state.range(0);
+  rig.forms.displayFactory = [&rig, inner = rig.forms.displayFactory, size](DisplayEvents& events) {
+    auto display = inner(events);
+    rig.widget->resize(size);
+    rig.widget->show();
+    return display;
+  };
+  FlightTicks(state, rig, rig.game, before, [] { QCoreApplication::processEvents(); });
+}
+
+void BM_ShownFlightTick(benchmark::State& state) {
+  ShownFlightTicks(state, Before::NextFlightTick);
+}
+
+void BM_ShownFlightAfresh(benchmark::State& state) {
+  ShownFlightTicks(state, Before::InningsBreak);
 }
 
 // The widget's paint: the shown frame onto the window's backing store.
@@ -242,6 +269,8 @@ void BM_EventToPlay(benchmark::State& state) {
 BENCHMARK(BM_FrameCopy);
 BENCHMARK(BM_DrawnFlightTick);
 BENCHMARK(BM_DrawnFlightAfresh);
+BENCHMARK(BM_ShownFlightTick)->Arg(1)->Arg(2)->Arg(3);
+BENCHMARK(BM_ShownFlightAfresh)->Arg(1)->Arg(2)->Arg(3);
 BENCHMARK(BM_PresentFrame);
 BENCHMARK(BM_DrawnStillTick);
 BENCHMARK(BM_LogicFlightTick);

@@ -17,6 +17,8 @@ Bowling:   NumPad 1, 2, 3 (or 1, 2, 3) pick the pace; NumPad 5 (or 5)
 Match:     Space calls the next ball against the computer and ends the
            innings break; Tab held is slow motion; R replays the last ball;
            Escape ends the program
+Window:    F11 turns full screen on and off during a match (the field and
+           the commentary grow by whole factors)
 
 Options:
   -h, --help          show this help and exit

@@ -83,6 +83,7 @@ int main(int argc, char* argv[]) {
   forms.Attach(game);
   CommentaryFeed commentary(game, forms);
   game.Events.Listen(commentary);
+  forms.OnFieldKeyboard([&commentary](bool has) { commentary.FieldHasKeyboard(has); });
 
   ScorecardFeed scorecard(forms, forms);
   game.Events.Listen(scorecard);

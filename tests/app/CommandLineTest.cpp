@@ -107,7 +107,7 @@ TEST(CommandLineTexts, HelpNamesEveryOptionAndKey) {
   for (const char* word :
        {"--help", "-h,", "--version", "--check-files", "--quit-after MS", "Z, X", "J", "N drive",
         "M leg glance", "K hook", "H square cut", "NumPad 1, 2, 3", "NumPad 5", "arrows", "Space",
-        "Tab", "R replays", "Escape"})
+        "Tab", "R replays", "Escape", "F11"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
   EXPECT_EQ(help.back(), '\n');
 }

@@ -46,10 +46,12 @@ const Figure& BowlerFigure() {
 
 Camera BowlerCamera() { return {kOriginX, kOriginY}; }
 
-QImage PaintBowlerTile(int tile) {
+QImage PaintBowlerTile(int tile) { return PaintBowlerPose(BowlerPose(tile)); }
+
+QImage PaintBowlerPose(const Pose& pose) {
   const Figure& figure = BowlerFigure();
   return PaintTile(field::BowlerTileWidth, field::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
-    PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
+    PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, pose));
   });
 }
 

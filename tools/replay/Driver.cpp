@@ -119,6 +119,7 @@ void Driver::Execute(const Command& c) {
   if (c.verb == "up") return Key(c, false, true);
   if (c.verb == "press") return Key(c, true, true);
   if (c.verb == "lost") return Lost(c);
+  if (c.verb == "focus") return Focus(c);
   if (c.verb == "continue") {
     ExpectWords(c, 0);
     if (forms_.resultShown) game_.Command1_Click();
@@ -190,6 +191,15 @@ void Driver::Key(const Command& c, bool down, bool up) {
   } else if (up) {
     game_.Display_KeyUp(static_cast<i16>(code), 0);
   }
+}
+
+// `focus panel`: a click on the panel takes the keyboard from the field;
+// `focus field`: a click on the field gives it back.
+void Driver::Focus(const Command& c) {
+  ExpectWords(c, 1);
+  if (c.words[0] != "panel" && c.words[0] != "field")
+    throw ScriptError{c.line, "focus takes panel or field"};
+  if (MatchInPlay()) commentary_.FieldHasKeyboard(c.words[0] == "field");
 }
 
 void Driver::Lost(const Command& c) {

@@ -51,6 +51,7 @@ class Driver : public EventPump,
   void Select(const Command& command, bool on);
   void SetText(const Command& command);
   void Lost(const Command& command);
+  void Focus(const Command& command);
   void Tick(const Command& command);
   void Key(const Command& command, bool down, bool up);
   void ExpectWords(const Command& command, std::size_t count) const;

@@ -8,15 +8,24 @@
 void CommentaryFeed::OnMatchStarted() {
   commentary_.Reset();
   shown_ = {};
+  playing_ = true;
 }
 
 void CommentaryFeed::OnEvent(const GameEvent& event) {
   commentary_.OnEvent(event);
+  if (event.kind != EventKind::MatchEnded) return;
   // The match loop stops at the last ball: its words are shown at once.
-  if (event.kind == EventKind::MatchEnded) Show(commentary_.Update(SituationOf(game_)));
+  playing_ = false;
+  Show(commentary_.Update(SituationOf(game_)));
 }
 
 void CommentaryFeed::OnSettled() { Show(commentary_.Update(SituationOf(game_))); }
+
+// The field takes the keyboard as it opens, before the match is set up, and
+// gives it up as it closes: only the match in play hears of it.
+void CommentaryFeed::FieldHasKeyboard(bool has) {
+  if (playing_) Show(commentary_.SetFieldHasKeyboard(has));
+}
 
 void CommentaryFeed::Show(const CommentaryLines& lines) {
   if (lines == shown_) return;

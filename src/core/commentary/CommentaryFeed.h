@@ -15,6 +15,9 @@ class CommentaryFeed : public EventListener {
   void OnEvent(const GameEvent& event) override;
   void OnSettled() override;
 
+  // Told by the window when the field gains or loses the keyboard.
+  void FieldHasKeyboard(bool has);
+
  private:
   void Show(const CommentaryLines& lines);
 
@@ -22,6 +25,7 @@ class CommentaryFeed : public EventListener {
   CommentaryOutput& output_;
   Commentary commentary_;
   CommentaryLines shown_;
+  bool playing_ = false;  // from Begin to the match's end
 };
 
 // Where the match stands, as the commentary reads it.

@@ -35,10 +35,17 @@ std::string BeforeTheBall(const PlaySituation& now) {
 std::string WhatNowLine(const PlaySituation& now, bool matchOver) {
   if (matchOver) return std::string(words::kMatchOver);
   if (now.paused) return std::string(words::kPaused);
-  if (now.inningsBreak) return Fill(words::kInningsBreak, {CapName(now.team2, words::kTeam2)});
+  if (now.inningsBreak)
+    return Fill(words::kInningsBreak, {Possessive(CapName(now.team2, words::kTeam2))});
   if (now.ballInFlight) return BallInFlight(now);
   if (now.runUpStarted) return RunUp(now);
   return BeforeTheBall(now);
+}
+
+std::string SideLine(const PlaySituation& now) {
+  if (!now.againstComputer) return {};
+  if (now.firstInnings) return Fill(words::kYouBat, {CapName(now.team1, words::kTeam1)});
+  return std::string(words::kYouBowl);
 }
 
 }  // namespace commentary

@@ -42,7 +42,8 @@ std::string InningsText(const InningsRecord& innings, const std::string& team) {
   text += TalliesText(innings) + "\n";
   text += "Fall of wickets: " + FallText(innings) + "\n";
   for (std::size_t i = 0; i < innings.overs.size(); ++i)
-    text += "Over " + std::to_string(i + 1) + ": " + OverText(innings.overs[i]) + "\n";
+    text += "Over " + std::to_string(i + 1) + ": " + OverText(innings.overs[i]) + " = " +
+            std::to_string(innings.overs[i].runs) + "\n";
   return text;
 }
 

@@ -22,7 +22,8 @@ std::string TalliesText(const InningsRecord& innings);
 // "1-5 (0.3), 2-17 (2.3)", or "none".
 std::string FallText(const InningsRecord& innings);
 
-// One innings: header, tallies, fall of wickets, then a line per over.
+// One innings: header, tallies, fall of wickets, then a line per over with
+// its total ("Over 3: 4 . 1 W wd 2 . = 8").
 std::string InningsText(const InningsRecord& innings, const std::string& team);
 
 // The first innings alone (second null, at the innings break) or both, a blank

@@ -44,12 +44,12 @@ TEST(ScorecardText, TheCardHasEachInningsFiguresAndOvers) {
             "Lions  8/2  (1.1 overs)\n"
             "Wides 1   Fours 1   Dots 2\n"
             "Fall of wickets: 1-5 (0.3), 2-8 (1.1)\n"
-            "Over 1: 4 wd . W 1 2 .\n"
-            "Over 2: W\n");
+            "Over 1: 4 wd . W 1 2 . = 8\n"
+            "Over 2: W = 0\n");
   const std::string both =
       scorecard::ScorecardText(book.Innings(1), "Lions", &book.Innings(2), "Tigers");
-  EXPECT_NE(both.find("Over 2: W\n\nTigers  3/0  (0.1 overs)\n"), std::string::npos) << both;
-  EXPECT_NE(both.find("Fall of wickets: none\nOver 1: 3\n"), std::string::npos) << both;
+  EXPECT_NE(both.find("Over 2: W = 0\n\nTigers  3/0  (0.1 overs)\n"), std::string::npos) << both;
+  EXPECT_NE(both.find("Fall of wickets: none\nOver 1: 3 = 3\n"), std::string::npos) << both;
 }
 
 TEST(ScorecardText, ASideThatHasNotBattedIsYetToBat) {
