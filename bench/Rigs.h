@@ -9,7 +9,7 @@
 #include "NullDisplay.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/replay/InstantReplay.h"
-#include "core/scoring/ScorecardFeed.h"
+#include "core/scorecard/ScorecardFeed.h"
 #include "core/sound/SoundCues.h"
 #include "fakes/Fakes.h"
 #include "qt/display/QtPictures.h"

@@ -31,7 +31,7 @@
 
 #include "core/model/FieldGeometry.h"
 #include "core/replay/InstantReplay.h"
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 #include "core/sound/Footsteps.h"
 #include "core/sound/SoundCues.h"
 #include "core/tick/FrameTables.h"

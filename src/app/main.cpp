@@ -15,7 +15,7 @@
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
 #include "core/replay/ReplaySound.h"
-#include "core/scoring/ScorecardFeed.h"
+#include "core/scorecard/ScorecardFeed.h"
 #include "core/sound/Footsteps.h"
 #include "core/sound/SoundCues.h"
 #include "core/sound/SoundGate.h"

@@ -13,7 +13,7 @@
 #include "fakes/Fakes.h"
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 
 namespace soak {
 

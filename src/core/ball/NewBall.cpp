@@ -6,7 +6,7 @@
 #include "core/ball/NewBall.h"
 
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 constexpr i16 kCursorCentre = 250;

@@ -6,7 +6,7 @@
 
 #include "core/batting/ShotDanger.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/Outcome.h"
 
 namespace {

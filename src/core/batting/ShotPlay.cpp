@@ -4,7 +4,7 @@
 
 #include "core/batting/ShotOutcome.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 

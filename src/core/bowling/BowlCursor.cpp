@@ -6,7 +6,7 @@
 
 #include "core/bowling/BowlCursor.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 constexpr i16 kSpeedLimit = 4;  // velocity is only changed while its size is under this

@@ -7,7 +7,7 @@
 #include <array>
 
 #include "core/bowling/PitchSpot.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 namespace commentary {
 

@@ -1,5 +1,5 @@
 #include "core/batting/ShotPlay.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/Outcome.h"
 #include "core/computer/ComputerBatsman.h"
 

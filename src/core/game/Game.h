@@ -8,7 +8,7 @@
 #include <string>
 
 #include "core/model/EventStream.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/MatchState.h"
 #include "core/model/Random.h"
 #include "core/ports/FieldOverlay.h"

@@ -2,7 +2,7 @@
 
 #include "core/ball/NewBall.h"
 #include "core/input/Keyboard.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 void PlaceStartingMarks(Match& m) {
   MatchState& s = m.S;

@@ -2,7 +2,7 @@
 
 #include "core/bowling/PitchSpot.h"
 #include "core/batting/ShotPlay.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/Outcome.h"
 
 namespace {

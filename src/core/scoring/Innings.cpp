@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 #include <string>
 #include <string_view>
 
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/NumberText.h"
 #include "core/model/Outcome.h"
 

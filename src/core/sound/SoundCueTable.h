@@ -6,8 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "core/ports/Events.h"
-#include "core/sound/SoundEffect.h"
+#include "core/model/Events.h"
+#include "core/model/SoundEffect.h"
 
 // What the listener does on an event of a kind.
 enum class CueRule {

@@ -6,7 +6,7 @@
 
 #include "core/bowling/BowlCursor.h"
 #include "core/ball/NewBall.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/Outcome.h"
 #include "core/computer/ComputerBatsman.h"
 #include "core/scoring/Scoring.h"

@@ -7,7 +7,7 @@
 #include "core/ball/Launch.h"
 #include "core/bowling/PitchSpot.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/computer/ComputerBowler.h"
 #include "core/tick/Animation.h"
 #include "core/bowling/CursorSweep.h"

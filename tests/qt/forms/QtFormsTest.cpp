@@ -17,7 +17,7 @@
 #include "qt/forms/QtForms.h"
 #include "qt/forms/ResultDialog.h"
 #include "qt/scorecard/ScorecardWindow.h"
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
 

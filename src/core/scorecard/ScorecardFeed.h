@@ -4,10 +4,10 @@
 // taking it down when the bowler runs in after the break or a new match begins.
 // Escape in mid-match ends the program without a card.
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 #include "core/ports/Panel.h"
 #include "core/ports/ScorecardOutput.h"
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 
 class ScorecardFeed : public EventListener {
  public:

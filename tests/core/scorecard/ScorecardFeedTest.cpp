@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/scoring/ScorecardFeed.h"
+#include "core/scorecard/ScorecardFeed.h"
 #include "fakes/Fakes.h"
 
 namespace {

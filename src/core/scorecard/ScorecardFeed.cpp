@@ -1,4 +1,4 @@
-#include "core/scoring/ScorecardFeed.h"
+#include "core/scorecard/ScorecardFeed.h"
 
 void ScorecardFeed::OnMatchStarted() {
   record_.Reset();

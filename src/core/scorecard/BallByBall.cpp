@@ -1,4 +1,4 @@
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 
 #include <string>
 #include <string_view>

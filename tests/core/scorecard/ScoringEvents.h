@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 namespace scoring_events {
 
