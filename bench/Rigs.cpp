@@ -8,7 +8,7 @@
 namespace bench {
 
 Audience::Audience(Game& game)
-    : commentary(game, *this),
+    : commentary(game.View, *this),
       sound(*this, FootstepTicks(RunUpFrameTable())),
       scorecard(*game.P.forms, *this) {
   for (EventListener* listener : std::initializer_list<EventListener*>{&commentary, &sound, &replay, &scorecard})

@@ -25,8 +25,8 @@ struct Audience : CommentaryOutput, SoundOutput, ScorecardOutput {
   void ShowCommentary(const CommentaryLines&) override {}
   void Play(SoundEffect) override {}
   void StopAll() override {}
-  void ShowScorecard(const scorecard::BallByBall&, const std::string&, const std::string&,
-                     bool) override {}
+  void ShowScorecard(const scorecard::InningsRecord&, const scorecard::InningsRecord&,
+                     const std::string&, const std::string&, bool) override {}
   void CloseScorecard() override {}
 
   CommentaryFeed commentary;

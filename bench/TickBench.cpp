@@ -225,7 +225,7 @@ void BM_EventToPlay(benchmark::State& state) {
   rig.events.Listen(record);
   rig.events.Listen(replay);
   rig.events.Listen(cues);
-  const GameEvent four{.kind = EventKind::BallScored, .outcome = "4 Runs", .runs = 4};
+  const GameEvent four{.kind = EventKind::BallScored, .outcome = Outcome::FourRuns, .runs = 4};
   std::vector<double> micros;
   micros.reserve(1 << 20);
   for (auto _ : state) {

@@ -55,7 +55,7 @@ void TimingProbe::OnTick() {
 // The display exists once Begin has made it; the first tick finds it.
 void TimingProbe::Watch() {
   if (display_) return;
-  display_ = dynamic_cast<QWidget*>(game_.S.Display.get());
+  display_ = dynamic_cast<QWidget*>(game_.D.Display.get());
   if (!display_) return;
   display_->installEventFilter(this);
   if (plan_.fullMatch) player_.start(40);

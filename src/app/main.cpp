@@ -81,7 +81,7 @@ int main(int argc, char* argv[]) {
   Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
-  CommentaryFeed commentary(game, forms);
+  CommentaryFeed commentary(game.View, forms);
   game.Events.Listen(commentary);
 
   ScorecardFeed scorecard(forms, forms);

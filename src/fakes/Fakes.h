@@ -208,9 +208,9 @@ struct MatchRig : MatchEffects {
   MatchRig(const MatchRig&) = delete;
   MatchRig& operator=(const MatchRig&) = delete;
 
-  // A field to draw on: a recording display holding the seven tile sets (each
-  // just big enough), the background map and the frame tables; the marks of a
-  // new match.
+  // A field to draw on, in D: a recording display holding the seven tile sets
+  // (each just big enough) and the background map; the frame tables and the
+  // marks of a new match.
   RecordingDisplay& SetUpField();
 
   void SetTickInterval(i16 milliseconds) override { intervals.push_back(milliseconds); }
@@ -222,6 +222,7 @@ struct MatchRig : MatchEffects {
   FakeForms panel;
   EventStream events;
   Match match{S, Rnd, panel, *this, events};
+  MatchDisplay D;  // empty until SetUpField
 
   std::vector<i16> intervals;
   std::int64_t timeOfDay = 43200000;

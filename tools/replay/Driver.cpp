@@ -42,10 +42,11 @@ void Driver::Play(SoundEffect effect) {
 
 // The record of each innings as it closes: the first at the break, the second
 // at the end of the match.
-void Driver::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+void Driver::ShowScorecard(const scorecard::InningsRecord& first,
+                           const scorecard::InningsRecord& second, const std::string& team1,
                            const std::string& team2, bool matchOver) {
   const int innings = matchOver ? 2 : 1;
-  Emit(ScorecardJson(record.Innings(innings), innings, matchOver ? team2 : team1));
+  Emit(ScorecardJson(matchOver ? second : first, innings, matchOver ? team2 : team1));
 }
 
 // Whenever the strip under the field changes.

@@ -66,8 +66,8 @@ class Driver : public EventPump,
   void ShowCommentary(const CommentaryLines& lines) override;
   void Play(SoundEffect effect) override;
   void StopAll() override {}
-  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
-                     const std::string& team2, bool matchOver) override;
+  void ShowScorecard(const scorecard::InningsRecord& first, const scorecard::InningsRecord& second,
+                     const std::string& team1, const std::string& team2, bool matchOver) override;
   void CloseScorecard() override {}
   void ExitIfNoForm();
   bool MatchInPlay() const { return game_.MatchRunning(); }
@@ -79,7 +79,7 @@ class Driver : public EventPump,
   fakes::FixedClock clock_;
   std::unique_ptr<Pictures> pictures_;
   Game game_;
-  CommentaryFeed commentary_{game_, *this};
+  CommentaryFeed commentary_{game_.View, *this};
   InstantReplay replay_;
   SoundGate soundBox_{forms_, *this};
   ReplaySound replaySound_{replay_, soundBox_};

@@ -25,7 +25,7 @@ void ClearBallLatches(MatchState& s) {
 }
 
 void PlaceBowlCursor(Match& g) {
-  if (g.Selected(Option::Option1)) {
+  if (g.Options.Game() == GameType::HumanVCpu) {
     g.S.BowlCursorX = Scatter(g, kCpuGameHalf, kCpuGameSpan);
     g.S.BowlCursorY = kCursorCentre;
   } else {

@@ -16,5 +16,7 @@ void PlaceStartingMarks(Match& m) {
   s.RunUpCounter = 0;
   s.BallCounter = 0;
   s.FirstInnings = true;
-  if (m.Selected(Option::OptionBOWLe) || m.Selected(Option::OptionBOWLh)) s.CursorAccel = 1;
+  const BowlingDifficulty bowling = m.Options.Bowling();
+  if (bowling == BowlingDifficulty::Easy || bowling == BowlingDifficulty::Simulation)
+    s.CursorAccel = 1;
 }

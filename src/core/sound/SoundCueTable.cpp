@@ -53,11 +53,9 @@ const EventCue& CueFor(EventKind kind) {
 }
 
 SoundEffect BatSound(const ShotSound& played) {
-  constexpr std::string_view kScoring[] = {outcome::kOneRun, outcome::kTwoRuns, outcome::kThreeRuns,
-                                           outcome::kFourRuns};
   const bool attacking = played.shot != shot::kDefensive;
-  const bool scores = std::find(std::begin(kScoring), std::end(kScoring), played.earned) !=
-                      std::end(kScoring);
+  const OutcomeRow& worth = RowOf(played.earned);
+  const bool scores = worth.counted && worth.runs > 0;  // runs off the bat, not a wide's
   return attacking && scores ? SoundEffect::BatCrack : SoundEffect::BatKnock;
 }
 

@@ -4,7 +4,6 @@
 // ball, and how the crowd takes the ball's result).
 
 #include <optional>
-#include <string>
 
 #include "core/model/Events.h"
 #include "core/model/SoundEffect.h"
@@ -34,7 +33,7 @@ const EventCue& CueFor(EventKind kind);
 // outcome it earned.
 struct ShotSound {
   int shot = 0;
-  std::string earned;
+  Outcome earned = Outcome::None;
 };
 
 // A scoring attacking shot cracks; a block, an edge or a shot worth nothing knocks.
