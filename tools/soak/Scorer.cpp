@@ -3,6 +3,7 @@
 #include <optional>
 #include <string_view>
 
+#include "core/model/FieldGeometry.h"
 #include "core/model/Laws.h"
 #include "core/model/NumberText.h"
 
@@ -42,7 +43,6 @@ const Worth* WorthOf(Outcome outcome) {
 }
 
 constexpr int kTicksPerDelivery = 121;  // 60 run-up ticks, then 61 in flight
-constexpr int kRunUpTicks = 60;
 constexpr int kFlightTicks = 61;
 
 bool DeliveryAtRest(const Snapshot& f) {
@@ -74,7 +74,7 @@ void Scorer::AfterTick(const Snapshot& pre, const Snapshot& post, const BallWatc
     Check(post.runUpCounter == pre.runUpCounter && post.ballCounter == pre.ballCounter &&
               post.ballBowled == pre.ballBowled && moments.empty(),
           "nothing moves during the innings break", post);
-  } else if (pre.runUpStarted && pre.runUpCounter < kRunUpTicks) {
+  } else if (pre.runUpStarted && pre.runUpCounter < field::RunUpTicks) {
     Check(post.runUpStarted && post.runUpCounter == pre.runUpCounter + 1 && !post.ballBowled,
           "a run-up tick adds one to the run-up count", post);
     if (post.runUpCounter == 1) {

@@ -9,7 +9,7 @@
 #include "core/match/Match.h"
 
 namespace {
-constexpr i16 kCursorCentre = 250;
+constexpr i16 kCursorCentre = field::CursorHome;
 constexpr i16 kCpuGameHalf = 20, kCpuGameSpan = 40;      // x 230..269, y 250
 constexpr i16 kHumanGameHalf = 40, kHumanGameSpan = 80;  // x and y 210..289
 

@@ -3,13 +3,14 @@
 #include "core/ball/NewBall.h"
 #include "core/input/Keyboard.h"
 #include "core/match/Match.h"
+#include "core/model/FieldGeometry.h"
 
 void PlaceStartingMarks(Match& m) {
   MatchState& s = m.S;
   s.QuitGame = false;
   ReleaseArrowKeys(s);
-  s.BowlCursorX = 250;
-  s.BowlCursorY = 250;
+  s.BowlCursorX = field::CursorHome;
+  s.BowlCursorY = field::CursorHome;
   s.BallCrossX = 300;
   ResetPositions(s);
   s.BatsmanX = 300;

@@ -8,6 +8,7 @@
 #include "core/ball/NewBall.h"
 #include "core/match/Match.h"
 #include "core/match/MatchDisplay.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Outcome.h"
 #include "core/computer/ComputerBatsman.h"
 #include "core/scoring/Scoring.h"
@@ -19,8 +20,8 @@ namespace {
 void DrawInfoLines(const MatchState& s, const MatchDisplay& d) {
   d.Display->DrawText("(Timing + line) - Shot Danger  = " + std::to_string(s.TimingLine) + " - " +
                           std::to_string(s.ShotDanger),
-                      10, 10);
-  d.Display->DrawText("Outcome = " + s.OutcomeText, 10, 22);
+                      field::InfoLinesX, field::JudgementLineY);
+  d.Display->DrawText("Outcome = " + s.OutcomeText, field::InfoLinesX, field::OutcomeLineY);
 }
 
 void EndOfBall(Match& g) {
@@ -37,24 +38,26 @@ std::string TeamLine(const std::string& name, i16 runs, i16 wickets) {
 // The batting side's score and overs top right; in the second innings, team 1's
 // total to beat underneath.
 void DrawScoreLines(const Match& g, const MatchDisplay& d) {
+  using namespace field;
   const MatchState& s = g.S;
   const std::string overs =
       std::to_string(s.OversBowled) + "." + std::to_string(s.BallsInOver) + " Overs";
   const std::string team1 = TeamLine(g.Options.Team1(), s.Team1Runs, s.Team1Wickets);
   if (s.FirstInnings) {
-    d.Display->DrawText(team1, 540, 10);
-    d.Display->DrawText(overs, 540, 24);
+    d.Display->DrawText(team1, ScoreLinesX, ScoreLineY);
+    d.Display->DrawText(overs, ScoreLinesX, OversLineY);
   } else {
-    d.Display->DrawText(TeamLine(g.Options.Team2(), s.Team2Runs, s.Team2Wickets), 540, 10);
-    d.Display->DrawText(overs, 540, 24);
-    d.Display->DrawText(team1, 540, 40);
+    const std::string team2 = TeamLine(g.Options.Team2(), s.Team2Runs, s.Team2Wickets);
+    d.Display->DrawText(team2, ScoreLinesX, ScoreLineY);
+    d.Display->DrawText(overs, ScoreLinesX, OversLineY);
+    d.Display->DrawText(team1, ScoreLinesX, TargetLineY);
   }
 }
 
 // The marker of a human batsman on the batting row; not shown while the computer bats.
 void DrawBattingMarker(const Match& g, const MatchDisplay& d) {
   if (g.Sides().batting == Player::Human)
-    DrawSprite(d, *d.TileSetSmallSp, 0, g.S.BatsmanX, 200);
+    DrawSprite(d, *d.TileSetSmallSp, 0, g.S.BatsmanX, field::BattingRowY);
 }
 
 // The bowling cursor glides under the arrow keys in "Easy" and "Normal"
@@ -75,7 +78,7 @@ void GameTick(Match& g, const MatchDisplay& d) {
   d.Display->DrawMap(*d.TileSetAll, *d.TileMap);
 
   if (s.InningsBreak) {
-    d.Display->DrawText("Swap Over : End of Innings", 240, 240);
+    d.Display->DrawText("Swap Over : End of Innings", field::BreakLineX, field::BreakLineY);
     d.Display->ShowFrame();
     return;
   }

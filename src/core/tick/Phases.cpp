@@ -107,7 +107,7 @@ void RunUpStep(Match& g, const MatchDisplay& d) {
   }
   s.RunUpCounter = int16::Add(s.RunUpCounter, 1);
   DrawRunUp(g, d);
-  s.BowlerY = int16::Sub(s.BowlerY, 4);
+  s.BowlerY = int16::Sub(s.BowlerY, BowlerRise);
   if (g.Sides().bowling == Player::Computer) {
     CpuBowl(g);
     s.CpuBowling = true;
