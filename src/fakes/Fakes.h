@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game/Game.h"
+#include "core/game/MatchAudience.h"
 #include "core/ports/Ports.h"
 
 namespace fakes {
@@ -194,6 +195,19 @@ using Rig = GameOn<>;
 }  // namespace fakes
 
 namespace fakes {
+// Outputs that show nothing and play nothing, for a match's whole audience
+// where nobody watches (the soak, the benchmarks); they count the effects.
+struct QuietOutputs : CommentaryOutput, SoundOutput, ScorecardOutput {
+  void ShowCommentary(const CommentaryLines&) override {}
+  void Play(SoundEffect) override { ++played; }
+  void StopAll() override {}
+  void ShowScorecard(const scorecard::InningsRecord&, const scorecard::InningsRecord&,
+                     const std::string&, const std::string&, bool) override {}
+  void CloseScorecard() override {}
+  AudienceOutputs Outputs() { return {*this, *this, *this}; }
+  long played = 0;
+};
+
 // Every event a match tells, in order.
 struct EventLog : EventListener {
   void OnEvent(const GameEvent& event) override { heard.push_back(event); }

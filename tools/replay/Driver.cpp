@@ -22,12 +22,7 @@ Driver::Driver(std::istream& script, std::ostream& out)
   lastFrame_ = QImage(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
-  game_.Events.Listen(commentary_);
-  game_.Events.Listen(sound_);
-  game_.Events.Listen(replay_);
-  game_.SetOverlay(replay_);
-  replay_.SetSound(soundBox_);
-  game_.Events.Listen(scorecard_);
+  audience_.emplace(game_, AudienceOutputs{*this, *this, *this});
 }
 
 // Events are written as they happen; one told inside a tick comes before

@@ -89,9 +89,10 @@ void Driver::SaveFrame(const Command& c) { WritePng(c, widget_ ? widget_->Frame(
 // The scorecard window of the match so far, at its default size, as a picture.
 void Driver::SaveScorecard(const Command& c) {
   ScorecardWindow window;
-  window.SetRecord(scorecard_.Record(), QString::fromStdString(scorecard_.Team1()),
-                   QString::fromStdString(scorecard_.Team2()));
-  if (scorecard_.Record().Innings(2).Started())
+  const ScorecardFeed& scorecard = audience_->scorecard;
+  window.SetRecord(scorecard.Record(), QString::fromStdString(scorecard.Team1()),
+                   QString::fromStdString(scorecard.Team2()));
+  if (scorecard.Record().Innings(2).Started())
     window.ShowBothInnings();
   else
     window.ShowFirstInnings();

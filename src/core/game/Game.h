@@ -43,7 +43,8 @@ class Game : public DisplayEvents, private MatchEffects {
 
   // What stands over the field (the instant replay): each match's display is
   // handed to it, and it hears every key before the game.
-  void SetOverlay(FieldOverlay& overlay) { overlay_ = &overlay; }
+  // Null for none.
+  void SetOverlay(FieldOverlay* overlay) { overlay_ = overlay; }
 
  private:
   // What the rules ask of the world.
