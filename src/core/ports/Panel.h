@@ -20,10 +20,21 @@ enum class BowlingDifficulty { None, Easy, Normal, Simulation };
 // --- The controls, by their form names ---
 
 enum class Option {
-  Option1, Option2,                      // Game Type
-  OptionBATe, OptionBATn, OptionBATh,    // Batting Difficulty
-  OptionBOWLe, OptionBOWLn, OptionBOWLh, // Bowling Difficulty
-  CPUe, CPUn, CPUh,                      // CPU AI
+  // Game Type
+  Option1,
+  Option2,
+  // Batting Difficulty
+  OptionBATe,
+  OptionBATn,
+  OptionBATh,
+  // Bowling Difficulty
+  OptionBOWLe,
+  OptionBOWLn,
+  OptionBOWLh,
+  // CPU AI
+  CPUe,
+  CPUn,
+  CPUh,
 };
 enum class TextBox { Text1, Text2, Text3, Text4 };
 enum class CheckBox { chkSound };
