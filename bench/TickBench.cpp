@@ -35,11 +35,6 @@
 #include <vector>
 
 #include "core/model/FieldGeometry.h"
-#include "core/replay/InstantReplay.h"
-#include "core/scoring/BallByBall.h"
-#include "core/sound/Footsteps.h"
-#include "core/sound/SoundCues.h"
-#include "core/tick/FrameTables.h"
 #include "fakes/Fakes.h"
 #include "MatchBot.h"
 #include "Rigs.h"
@@ -235,35 +230,24 @@ void BM_BeginToFirstFrame(benchmark::State& state) {
 
 }  // namespace
 
-// The sound's output here only counts: what is measured is the core's share.
-struct CountingSound : SoundOutput {
-  void Play(SoundEffect) override { ++played; }
-  void StopAll() override {}
-  long played = 0;
-};
-
+// The game's own audience; the sound's output here only counts, so what is
+// measured is the core's share.
 void BM_EventToPlay(benchmark::State& state) {
-  fakes::MatchRig rig;
-  rig.SetUpField();
-  CountingSound sound;
-  SoundCues cues(sound, FootstepTicks(RunUpFrameTable()));
-  scorecard::BallByBall record;
-  InstantReplay replay;
-  rig.events.Listen(record);
-  rig.events.Listen(replay);
-  rig.events.Listen(cues);
-  const GameEvent four{.kind = EventKind::BallScored, .outcome = "4 Runs", .runs = 4};
+  bench::NullRig rig;
+  const auto& record = rig.audience.listeners.scorecard.Record();
+  const GameEvent four{.kind = EventKind::BallScored, .outcome = Outcome::FourRuns, .runs = 4};
   std::vector<double> micros;
   micros.reserve(1 << 20);
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    rig.events.Tell(four);
+    rig.game.Events.Tell(four);
     micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    if (record.Innings(1).balls.size() > 10000) record.Reset();  // a long innings, not an endless one
+    // A long innings, not an endless one: a new match empties the book.
+    if (record.Innings(1).balls.size() > 10000) rig.game.Events.StartMatch();
   }
   std::sort(micros.begin(), micros.end());
   state.counters["p99_us"] = micros.empty() ? 0 : micros[micros.size() * 99 / 100];
-  benchmark::DoNotOptimize(sound.played);
+  benchmark::DoNotOptimize(rig.audience.outputs.played);
 }
 
 BENCHMARK(BM_FrameCopy);

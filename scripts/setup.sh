@@ -5,7 +5,8 @@ set -euo pipefail
 
 GALLOWBY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 GALLOWBY_PACKAGES=(build-essential cmake qt6-base-dev qt6-multimedia-dev qt6-charts-dev libgl-dev libgtest-dev libgmock-dev
-                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream groff-base dpkg-dev)
+                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream groff-base dpkg-dev
+                   clang-format)
 
 gallowby_install_missing() {
   local missing=()

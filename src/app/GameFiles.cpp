@@ -4,7 +4,7 @@
 
 #include "core/model/Bitmaps.h"
 #include "core/model/RuntimeError.h"
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 #include "qt/display/QtPictures.h"
 #include "qt/sound/WavCheck.h"
 

@@ -11,15 +11,8 @@
 
 #include "app/CommandLine.h"
 #include "app/GameFiles.h"
-#include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
-#include "core/replay/InstantReplay.h"
-#include "core/replay/ReplaySound.h"
-#include "core/scoring/ScorecardFeed.h"
-#include "core/sound/Footsteps.h"
-#include "core/sound/SoundCues.h"
-#include "core/sound/SoundGate.h"
-#include "core/tick/FrameTables.h"
+#include "core/game/MatchAudience.h"
 #include "qt/display/QtPictures.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
@@ -81,23 +74,10 @@ int main(int argc, char* argv[]) {
   Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
-  CommentaryFeed commentary(game, forms);
-  game.Events.Listen(commentary);
-  forms.OnFieldKeyboard([&commentary](bool has) { commentary.FieldHasKeyboard(has); });
-
-  ScorecardFeed scorecard(forms, forms);
-  game.Events.Listen(scorecard);
-
-  InstantReplay replay;
-  game.Events.Listen(replay);
-  game.SetOverlay(replay);
-
   QtSoundOutput loudspeaker;
-  SoundGate soundBox(forms, loudspeaker);
-  ReplaySound replaySound(replay, soundBox);
-  SoundCues sound(replaySound, FootstepTicks(RunUpFrameTable()));
-  game.Events.Listen(sound);
-  replay.SetSound(soundBox);
+  // The strip and the scorecard window are the forms'.
+  MatchAudience audience(game, {forms, loudspeaker, forms});
+  forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
   forms.ShowOptions();

@@ -22,12 +22,7 @@ Driver::Driver(std::istream& script, std::ostream& out)
   lastFrame_ = QImage(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
-  game_.Events.Listen(commentary_);
-  game_.Events.Listen(sound_);
-  game_.Events.Listen(replay_);
-  game_.SetOverlay(replay_);
-  replay_.SetSound(soundBox_);
-  game_.Events.Listen(scorecard_);
+  audience_.emplace(game_, AudienceOutputs{*this, *this, *this});
 }
 
 // Events are written as they happen; one told inside a tick comes before
@@ -42,10 +37,11 @@ void Driver::Play(SoundEffect effect) {
 
 // The record of each innings as it closes: the first at the break, the second
 // at the end of the match.
-void Driver::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+void Driver::ShowScorecard(const scorecard::InningsRecord& first,
+                           const scorecard::InningsRecord& second, const std::string& team1,
                            const std::string& team2, bool matchOver) {
   const int innings = matchOver ? 2 : 1;
-  Emit(ScorecardJson(record.Innings(innings), innings, matchOver ? team2 : team1));
+  Emit(ScorecardJson(matchOver ? second : first, innings, matchOver ? team2 : team1));
 }
 
 // Whenever the strip under the field changes.

@@ -15,7 +15,7 @@
 #include "core/commentary/LastBall.h"
 #include "core/commentary/PlaySituation.h"
 #include "core/ports/CommentaryOutput.h"
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 
 

@@ -3,13 +3,13 @@
 // the match stands each time it settles, and shows the lines when they change.
 
 #include "core/commentary/Commentary.h"
+#include "core/match/MatchView.h"
 #include "core/ports/CommentaryOutput.h"
-
-class Game;
 
 class CommentaryFeed : public EventListener {
  public:
-  CommentaryFeed(const Game& game, CommentaryOutput& output) : game_(game), output_(output) {}
+  CommentaryFeed(const MatchView& match, CommentaryOutput& output)
+      : match_(match), output_(output) {}
 
   void OnMatchStarted() override;
   void OnEvent(const GameEvent& event) override;
@@ -21,7 +21,7 @@ class CommentaryFeed : public EventListener {
  private:
   void Show(const CommentaryLines& lines);
 
-  const Game& game_;
+  const MatchView& match_;
   CommentaryOutput& output_;
   Commentary commentary_;
   CommentaryLines shown_;
@@ -29,4 +29,4 @@ class CommentaryFeed : public EventListener {
 };
 
 // Where the match stands, as the commentary reads it.
-PlaySituation SituationOf(const Game& game);
+PlaySituation SituationOf(const MatchView& match);

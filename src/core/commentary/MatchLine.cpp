@@ -3,11 +3,10 @@
 #include "core/commentary/CommentaryText.h"
 #include "core/commentary/CommentaryWords.h"
 #include "core/commentary/SituationLines.h"
+#include "core/model/Laws.h"
 
 namespace commentary {
 namespace {
-
-constexpr int kBallsPerOver = 6;
 
 std::string Team1(const PlaySituation& now) {
   return CapName(now.team1, words::kTeam1);
@@ -20,14 +19,14 @@ std::string Num(int n) {
 }
 
 int BallsBowled(const PlaySituation& now) {
-  return now.oversBowled * kBallsPerOver + now.ballsInOver;
+  return now.oversBowled * laws::kBallsPerOver + now.ballsInOver;
 }
 
 // Balls left in the innings, known only when the overs per innings are a whole
 // number not yet passed; otherwise the innings runs until the side is out.
 std::optional<int> BallsLeft(const PlaySituation& now) {
   if (!now.oversPerInnings) return std::nullopt;
-  const int left = *now.oversPerInnings * kBallsPerOver - BallsBowled(now);
+  const int left = *now.oversPerInnings * laws::kBallsPerOver - BallsBowled(now);
   if (left <= 0) return std::nullopt;
   return left;
 }

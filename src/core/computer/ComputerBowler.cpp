@@ -1,5 +1,5 @@
 #include "core/bowling/PitchSpot.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/computer/ComputerBowler.h"
 
 namespace {

@@ -22,7 +22,7 @@
 #include "qt/forms/CaptionFit.h"
 #include "qt/forms/OptionsLayout.h"
 #include "qt/forms/Stage.h"
-#include "core/model/PanelDesign.h"
+#include "core/ports/Panel.h"
 
 namespace {
 
@@ -86,7 +86,7 @@ void OptionsForm::BuildLabelsAndOutlines() {
 
 void OptionsForm::BuildSettings() {
   for (const auto& item : layout::kTexts) {
-    auto* text = new QLineEdit(QString::fromUtf8(panel::DesignText(item.box)), this);
+    auto* text = new QLineEdit(QString::fromUtf8(DesignText(item.box)), this);
     text->setObjectName(QString::fromUtf8(item.name));
     text->setGeometry(Rect(item.where));
     if (item.pointSize > 0) text->setFont(DialogFont(*this, item.pointSize));
@@ -122,7 +122,7 @@ void OptionsForm::BuildOptionGroups() {
     button->setAutoExclusive(true);
     options_[Index(item.option)] = button;
   }
-  for (Option option : panel::kDesignSelection) Button(option)->setChecked(true);
+  for (Option option : kDesignSelection) Button(option)->setChecked(true);
 }
 
 // Begin first, then the three boxes, the option groups, and the game delay last.

@@ -160,10 +160,12 @@ void QtForms::ShowCommentary(const CommentaryLines& lines) {
   if (options_) options_->Strip()->SetLines(lines);
 }
 
-void QtForms::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+void QtForms::ShowScorecard(const scorecard::InningsRecord& first,
+                            const scorecard::InningsRecord& second, const std::string& team1,
                             const std::string& team2, bool matchOver) {
   if (!scorecard_) scorecard_ = new ScorecardWindow;
-  scorecard_->SetRecord(record, QString::fromStdString(team1), QString::fromStdString(team2));
+  scorecard_->SetRecord(first, second, QString::fromStdString(team1),
+                        QString::fromStdString(team2));
   PlaceScorecard();
   if (matchOver)
     scorecard_->ShowBothInnings();

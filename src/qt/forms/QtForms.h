@@ -52,8 +52,8 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   void ShowCommentary(const CommentaryLines& lines) override;
 
   // The scorecard window, beside the result dialog (or the play, at the break).
-  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
-                     const std::string& team2, bool matchOver) override;
+  void ShowScorecard(const scorecard::InningsRecord& first, const scorecard::InningsRecord& second,
+                     const std::string& team1, const std::string& team2, bool matchOver) override;
   void CloseScorecard() override;
   ScorecardWindow* Scorecard() const;
 

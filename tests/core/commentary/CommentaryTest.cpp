@@ -17,7 +17,7 @@ GameEvent Event(EventKind kind) {
 GameEvent Shot(int code, int timingLine, int danger, const char* earned) {
   GameEvent event = Event(EventKind::ShotPlayed);
   event.shot = code, event.timingLine = timingLine, event.danger = danger;
-  event.outcome = earned;
+  event.outcome = OutcomeOf(earned);
   return event;
 }
 
@@ -117,7 +117,7 @@ TEST(CommentaryLastBall, ForgetsTheLastBallsShotAtTheNextRelease) {
 
 PlaySituation Situation(bool againstComputer, bool firstInnings) {
   PlaySituation s;
-  s.againstComputer = againstComputer;
+  s.sides = SidesOf(againstComputer ? GameType::HumanVCpu : GameType::HumanVHuman, firstInnings);
   s.firstInnings = firstInnings;
   s.team1 = "Lions";
   s.team2 = "Tigers";
@@ -168,7 +168,8 @@ TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
   for (const Case& c : cases) {
     Commentary commentary;
     EXPECT_EQ(commentary.Update(In(c.situation, c.phase))[0], c.line)
-        << "vs computer " << c.situation.againstComputer << ", first innings "
+        << "batting " << static_cast<int>(c.situation.sides.batting) << ", bowling "
+        << static_cast<int>(c.situation.sides.bowling) << ", first innings "
         << c.situation.firstInnings << ", phase " << static_cast<int>(c.phase);
   }
 }

@@ -6,12 +6,13 @@
 #include <array>
 #include <cstdlib>
 
+#include "core/model/FieldGeometry.h"
 #include "fakes/Fakes.h"
 #include "core/computer/ComputerBowler.h"
 
 namespace {
 
-constexpr int kRunUpTicks = 60;
+constexpr int kRunUpTicks = field::RunUpTicks;
 
 // A fresh ball of a "Human V CPU" first innings, its run-up under way.
 void StartRunUp(MatchState& s, i16 pace) {

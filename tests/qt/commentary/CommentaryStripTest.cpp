@@ -112,7 +112,6 @@ TEST(CommentaryStrip, PictureForTheDocs) {
 // widest names and the biggest scores every line is shown whole.
 TEST(CommentaryStrip, WidestNamesAndScoresAreNeverCut) {
   PlaySituation s;
-  s.againstComputer = true;
   s.team1 = std::string(200, 'W');
   s.team2 = "東京ヤクルトスワローズ打撃陣とその仲間たち";
   s.team1Runs = s.team2Runs = 32767;  // the most a 16-bit score holds
@@ -122,6 +121,7 @@ TEST(CommentaryStrip, WidestNamesAndScoresAreNeverCut) {
   for (bool first : {true, false})
     for (bool atBreak : {false, true}) {
       s.firstInnings = first, s.inningsBreak = atBreak;
+      s.sides = SidesOf(GameType::HumanVCpu, first);
       situations.push_back(s);
     }
   CommentaryStrip strip;

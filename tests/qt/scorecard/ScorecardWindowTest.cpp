@@ -16,7 +16,7 @@
 #include <QScatterSeries>
 
 #include "MatchRecords.h"
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/ScorecardText.h"
 #include "qt/scorecard/InningsPanel.h"
 #include "qt/scorecard/ManhattanChart.h"
 #include "qt/scorecard/ScorecardWindow.h"

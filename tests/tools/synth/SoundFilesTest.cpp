@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 #include "synth/Effects.h"
 
 namespace {

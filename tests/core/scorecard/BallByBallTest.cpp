@@ -7,7 +7,7 @@
 #include <vector>
 
 #include "ScoringEvents.h"
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 
 namespace {
 
@@ -175,7 +175,7 @@ TEST(BallByBall, ABallKeepsItsDeliveryAndTheShotPlayedAtIt) {
   EXPECT_EQ(balls[0].timingLine, 7);
   EXPECT_EQ(balls[0].danger, 3);
   EXPECT_EQ(balls[0].dismissal, Dismissal::Caught);
-  EXPECT_EQ(balls[0].outcome, "Caught Out");
+  EXPECT_EQ(balls[0].outcome, Outcome::Caught);
   // No shot at the next ball: the last one's is not carried over.
   EXPECT_FALSE(balls[1].shotPlayed);
   EXPECT_EQ(balls[1].pace, 1);

@@ -4,23 +4,23 @@
 #include <string>
 #include <vector>
 
-#include "core/scoring/ScorecardFeed.h"
+#include "core/scorecard/ScorecardFeed.h"
 #include "fakes/Fakes.h"
 
 namespace {
 
 struct Window : ScorecardOutput {
-  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
-                     const std::string& team2, bool matchOver) override {
+  void ShowScorecard(const scorecard::InningsRecord& first, const scorecard::InningsRecord&,
+                     const std::string& team1, const std::string& team2, bool matchOver) override {
     seen.push_back((matchOver ? "both " : "first ") + team1 + " " + team2 + " " +
-                   std::to_string(record.Innings(1).runs));
+                   std::to_string(first.runs));
   }
   void CloseScorecard() override { seen.push_back("closed"); }
   std::vector<std::string> seen;
 };
 
 GameEvent Scored(int runs, bool first) {
-  return {.kind = EventKind::BallScored, .outcome = runs == 4 ? "4 Runs" : "No Run", .runs = runs,
+  return {.kind = EventKind::BallScored, .outcome = runs == 4 ? Outcome::FourRuns : Outcome::NoRun, .runs = runs,
           .firstInnings = first};
 }
 

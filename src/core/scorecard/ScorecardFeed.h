@@ -4,14 +4,14 @@
 // taking it down when the bowler runs in after the break or a new match begins.
 // Escape in mid-match ends the program without a card.
 
-#include "core/ports/Events.h"
-#include "core/ports/Panel.h"
+#include "core/model/Events.h"
 #include "core/ports/ScorecardOutput.h"
-#include "core/scoring/BallByBall.h"
+#include "core/ports/Settings.h"
+#include "core/scorecard/BallByBall.h"
 
 class ScorecardFeed : public EventListener {
  public:
-  ScorecardFeed(const Panel& panel, ScorecardOutput& output) : panel_(panel), output_(output) {}
+  ScorecardFeed(const Panel& panel, ScorecardOutput& output) : options_(panel), output_(output) {}
 
   void OnMatchStarted() override;
   void OnEvent(const GameEvent& event) override;
@@ -24,7 +24,7 @@ class ScorecardFeed : public EventListener {
  private:
   void Show(bool matchOver);
 
-  const Panel& panel_;
+  const Settings options_;
   ScorecardOutput& output_;
   scorecard::BallByBall record_;
   bool showingBreak_ = false;

@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 namespace scoring_events {
 
@@ -41,7 +41,7 @@ inline GameEvent Scored(const std::string& outcome, bool firstInnings = true) {
                                      {"Your OUT!!!", 0, true, false}};
   GameEvent e;
   e.kind = EventKind::BallScored;
-  e.outcome = outcome;
+  e.outcome = OutcomeOf(outcome);
   e.firstInnings = firstInnings;
   for (const Worth& w : kWorth) {
     if (outcome != w.outcome) continue;

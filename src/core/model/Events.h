@@ -8,6 +8,8 @@
 #include <string_view>
 #include <vector>
 
+#include "core/model/Outcome.h"
+
 enum class EventKind {
   RunUpStarted,  // the bowler has set off
   BallReleased,  // pace, pitchX, pitchY
@@ -38,11 +40,11 @@ struct GameEvent {
   // ShotMissedWindow: the shot code, and early is true when the ball had not come yet.
   int shot = 0, timingLine = 0, danger = 0;
   bool early = false;
-  // ShotPlayed: the outcome the shot has earned ("" when it finds nothing).
-  // BallScored: the outcome text, what the ball was worth (counted: a ball of
-  // the over, which a wide is not), the batting side's score after it, and
-  // where it crossed the batting crease (x).
-  std::string outcome{};
+  // ShotPlayed: the outcome the shot has earned (None when it finds nothing).
+  // BallScored: the ball's outcome, what it was worth (counted: a ball of the
+  // over, which a wide is not), the batting side's score after it, and where
+  // it crossed the batting crease (x).
+  Outcome outcome = Outcome::None;
   int runs = 0;
   bool wicket = false, wide = false, counted = false;
   int teamRuns = 0, teamWickets = 0;

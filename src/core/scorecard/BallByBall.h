@@ -5,8 +5,8 @@
 
 #include <array>
 
-#include "core/ports/Events.h"
-#include "core/scoring/InningsRecord.h"
+#include "core/model/Events.h"
+#include "core/model/InningsRecord.h"
 
 namespace scorecard {
 

@@ -6,8 +6,8 @@
 #include <vector>
 
 #include "ScoringEvents.h"
-#include "core/scoring/BallByBall.h"
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/BallByBall.h"
+#include "core/scorecard/ScorecardText.h"
 
 namespace {
 

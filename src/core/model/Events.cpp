@@ -1,4 +1,4 @@
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 std::string_view EventName(EventKind kind) {
   switch (kind) {

@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-namespace scorecard {
+#include "core/model/Laws.h"
+#include "core/model/Outcome.h"
 
-inline constexpr int kBallsPerOver = 6;
-inline constexpr int kAllOut = 10;
+namespace scorecard {
 
 enum class Dismissal { None, Bowled, Caught };
 
@@ -30,7 +30,7 @@ struct BallRecord {
   int pitchX = 0, pitchY = 0;
   bool shotPlayed = false;  // shot, timingLine and danger mean something only when true
   int shot = 0, timingLine = 0, danger = 0;
-  std::string outcome;  // the outcome line's text
+  Outcome outcome = Outcome::None;
   std::string symbol;   // ".", "1".."4", "W", "wd"; empty for a text the scorer ignores
   int runs = 0;
   bool counted = false;  // a ball of the over (a wide is not)

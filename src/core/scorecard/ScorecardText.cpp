@@ -1,4 +1,4 @@
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/ScorecardText.h"
 
 #include <cstddef>
 

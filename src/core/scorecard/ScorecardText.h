@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "core/scoring/InningsRecord.h"
+#include "core/model/InningsRecord.h"
 
 namespace scorecard {
 

@@ -1,4 +1,4 @@
-#include "core/scoring/ScorecardFeed.h"
+#include "core/scorecard/ScorecardFeed.h"
 
 void ScorecardFeed::OnMatchStarted() {
   record_.Reset();
@@ -19,7 +19,7 @@ void ScorecardFeed::OnEvent(const GameEvent& event) {
 
 void ScorecardFeed::Show(bool matchOver) {
   showingBreak_ = !matchOver;
-  team1_ = panel_.Text(TextBox::Text1);
-  team2_ = panel_.Text(TextBox::Text2);
-  output_.ShowScorecard(record_, team1_, team2_, matchOver);
+  team1_ = options_.Team1();
+  team2_ = options_.Team2();
+  output_.ShowScorecard(record_.Innings(1), record_.Innings(2), team1_, team2_, matchOver);
 }

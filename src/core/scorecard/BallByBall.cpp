@@ -1,4 +1,4 @@
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 
 #include <string>
 #include <string_view>
@@ -20,7 +20,7 @@ std::string SymbolOf(const GameEvent& ball) {
 
 Dismissal DismissalOf(const GameEvent& ball) {
   if (!ball.wicket) return Dismissal::None;
-  return ball.outcome == outcome::kBowled ? Dismissal::Bowled : Dismissal::Caught;
+  return ball.outcome == Outcome::Bowled ? Dismissal::Bowled : Dismissal::Caught;
 }
 
 // Adds the ball to the innings' totals and moves the board on. The tenth wicket
@@ -29,7 +29,7 @@ void Count(InningsRecord& innings, const BallRecord& ball) {
   innings.runs += ball.runs;
   if (ball.dismissal != Dismissal::None) ++innings.wickets;
   if (ball.counted) ++innings.board.balls;
-  if (innings.wickets != kAllOut && innings.board.balls == kBallsPerOver) {
+  if (innings.wickets != laws::kAllOut && innings.board.balls == laws::kBallsPerOver) {
     innings.board.balls = 0;
     ++innings.board.overs;
   }
