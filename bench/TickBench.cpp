@@ -29,15 +29,15 @@
 #include <QImage>
 #include <algorithm>
 #include <chrono>
-#include <functional>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <vector>
 
-#include "core/model/FieldGeometry.h"
-#include "fakes/Fakes.h"
 #include "MatchBot.h"
 #include "Rigs.h"
+#include "core/model/FieldGeometry.h"
+#include "fakes/Fakes.h"
 #include "qt/display/DisplayWidget.h"
 
 namespace {
@@ -86,8 +86,9 @@ enum class Before {
 // tick 30 or the state before it and runs one tick from it, so each frame
 // differs from the one before.
 template <typename Rig>
-void FlightTicks(benchmark::State& state, Rig& rig, Game& game, Before before,
-                 const std::function<void()>& afterTick = [] {}) {
+void FlightTicks(
+    benchmark::State& state, Rig& rig, Game& game, Before before,
+    const std::function<void()>& afterTick = [] {}) {
   const bool ok = bench::RunInMatch(game, rig.forms, rig.pump, [&] {
     if (!bench::BowlToMidFlight(game)) return state.SkipWithError("the ball is not in flight");
     const MatchState flight = game.S;
@@ -241,7 +242,9 @@ void BM_EventToPlay(benchmark::State& state) {
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     rig.game.Events.Tell(four);
-    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
+    micros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count());
     // A long innings, not an endless one: a new match empties the book.
     if (record.Innings(1).balls.size() > 10000) rig.game.Events.StartMatch();
   }

@@ -24,12 +24,12 @@
 #include "TimingProbe.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
+#include "qt/display/QtPictures.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/display/QtPictures.h"
 #include "qt/sound/QtSoundOutput.h"
 
 namespace {

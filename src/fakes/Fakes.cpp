@@ -73,7 +73,9 @@ void FakeForms::UnloadResult() {
   log.push_back("unload Form1");
 }
 
-void FakeForms::MessageBox(const std::string& text) { messages.push_back(text); }
+void FakeForms::MessageBox(const std::string& text) {
+  messages.push_back(text);
+}
 
 void FakeForms::Select(Option option) {
   SelectIn(selected, kGameTypeButtons, option);
@@ -119,8 +121,9 @@ void RecordingMap::SetSize(int columns, int rows) {
 }
 
 void RecordingMap::SetTile(int column, int row, std::uint8_t tile) {
-  sink_({"SetTile", {static_cast<long long>(column), static_cast<long long>(row),
-                     static_cast<long long>(tile)}});
+  sink_({"SetTile",
+         {static_cast<long long>(column), static_cast<long long>(row),
+          static_cast<long long>(tile)}});
   Map::SetTile(column, row, tile);
   if (inner_) inner_->SetTile(column, row, tile);
 }
@@ -151,8 +154,8 @@ void RecordingDisplay::ShowFrame() {
 }
 
 TileSetRef RecordingDisplay::CreateTileSet(const Picture& picture, int w, int h) {
-  sink({"CreateTileSet", {picture.FileName(), static_cast<long long>(w),
-                                     static_cast<long long>(h)}});
+  sink({"CreateTileSet",
+        {picture.FileName(), static_cast<long long>(w), static_cast<long long>(h)}});
   TileSetRef inner = inner_ ? inner_->CreateTileSet(picture, w, h) : nullptr;
   auto recording = std::make_shared<RecordingTileSet>(sink, inner);
   tileSets_.push_back(recording);
@@ -176,8 +179,9 @@ void RecordingDisplay::DrawMap(const TileSet& tileSet, const Map& map) {
 }
 
 void RecordingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) {
-  sink({"DrawTile", {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
-                                static_cast<long long>(y)}});
+  sink({"DrawTile",
+        {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
+         static_cast<long long>(y)}});
   if (inner_) inner_->DrawTile(InnerOf(tileSet), tile, x, y);
 }
 

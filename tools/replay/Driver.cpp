@@ -1,4 +1,3 @@
-#include "core/model/FieldGeometry.h"
 #include "Driver.h"
 
 #include <iostream>
@@ -6,11 +5,11 @@
 
 #include "ControlNames.h"
 #include "EventJson.h"
-#include "ScorecardJson.h"
 #include "Json.h"
+#include "ScorecardJson.h"
+#include "core/model/FieldGeometry.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
-
 
 Driver::Driver(std::istream& script, std::ostream& out)
     : script_(script),
@@ -27,7 +26,9 @@ Driver::Driver(std::istream& script, std::ostream& out)
 
 // Events are written as they happen; one told inside a tick comes before
 // that tick's line of draws.
-void Driver::OnEvent(const GameEvent& event) { Emit(EventJson(event)); }
+void Driver::OnEvent(const GameEvent& event) {
+  Emit(EventJson(event));
+}
 
 // Every effect started, with the tick it starts in.
 void Driver::Play(SoundEffect effect) {
@@ -195,7 +196,7 @@ void Driver::Focus(const Command& c) {
   ExpectWords(c, 1);
   if (c.words[0] != "panel" && c.words[0] != "field")
     throw ScriptError{c.line, "focus takes panel or field"};
-  if (MatchInPlay()) commentary_.FieldHasKeyboard(c.words[0] == "field");
+  if (MatchInPlay()) audience_->commentary.FieldHasKeyboard(c.words[0] == "field");
 }
 
 void Driver::Lost(const Command& c) {

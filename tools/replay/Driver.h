@@ -3,19 +3,18 @@
 // display surface offscreen and recording every call, driven by a script of
 // clicks, keys and timer ticks, writing what happens as JSON Lines.
 
+#include <QImage>
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include <QImage>
-#include <QPointer>
-
 #include "ReplayForms.h"
 #include "Script.h"
-#include "fakes/Fakes.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
+#include "fakes/Fakes.h"
 
 class DisplayWidget;
 

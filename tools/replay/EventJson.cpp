@@ -26,12 +26,15 @@ std::string FieldsOf(const GameEvent& e) {
     case EventKind::ShotMissedWindow:
       return Field("shot", e.shot) + Field("early", e.early);
     case EventKind::BallScored:
-      return Field("outcome", std::string(TextOf(e.outcome))) + Field("runs", e.runs) + Field("wicket", e.wicket) +
-             Field("wide", e.wide) + Field("team_runs", e.teamRuns) +
+      return Field("outcome", std::string(TextOf(e.outcome))) + Field("runs", e.runs) +
+             Field("wicket", e.wicket) + Field("wide", e.wide) + Field("team_runs", e.teamRuns) +
              Field("team_wickets", e.teamWickets);
-    case EventKind::InningsEnded: return Field("innings", e.innings);
-    case EventKind::MatchEnded: return Field("result", e.result);
-    default: return "";
+    case EventKind::InningsEnded:
+      return Field("innings", e.innings);
+    case EventKind::MatchEnded:
+      return Field("result", e.result);
+    default:
+      return "";
   }
 }
 

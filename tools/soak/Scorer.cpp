@@ -135,7 +135,8 @@ void Scorer::CountBall(const Snapshot& pre, const ScoringMoment& scored) {
     book_.countedInOver = 0;  // six counted balls, wides apart, make the over
     ++book_.overs;
   }
-  const scorecard::InningsRecord& card = world_.audience.scorecard.Record().Innings(book_.innings + 1);
+  const scorecard::InningsRecord& card =
+      world_.audience.scorecard.Record().Innings(book_.innings + 1);
   Check(card.runs == book_.runs[book_.innings] && card.wickets == book_.wickets[book_.innings] &&
             card.board.overs == book_.overs && card.board.balls == book_.countedInOver,
         "the scorecard's record of the innings is the board's", scored.field);

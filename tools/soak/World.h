@@ -10,9 +10,9 @@
 #include <vector>
 
 #include "Report.h"
-#include "fakes/Fakes.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
+#include "fakes/Fakes.h"
 
 namespace soak {
 

@@ -5,8 +5,8 @@
 
 #include "core/ball/NewBall.h"
 
-#include "core/model/FieldGeometry.h"
 #include "core/match/Match.h"
+#include "core/model/FieldGeometry.h"
 
 namespace {
 constexpr i16 kCursorCentre = field::CursorHome;

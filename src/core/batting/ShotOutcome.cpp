@@ -4,8 +4,8 @@
 #include <limits>
 
 #include "core/batting/ShotDanger.h"
-#include "core/model/FieldGeometry.h"
 #include "core/match/Match.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Outcome.h"
 
 namespace {

@@ -3,8 +3,8 @@
 #include <cmath>
 
 #include "core/batting/ShotOutcome.h"
-#include "core/model/FieldGeometry.h"
 #include "core/match/Match.h"
+#include "core/model/FieldGeometry.h"
 #include "core/model/Outcome.h"
 
 namespace {
@@ -29,10 +29,17 @@ constexpr double kBestScore = 5.0;  // for timing and for line alike
 // panel counts from the next shot on.
 void ReadBatTolerance(Match& g) {
   switch (g.Options.Batting()) {
-    case Difficulty::Easy: g.S.BatTolerance = tolerance::kEasy; break;
-    case Difficulty::Normal: g.S.BatTolerance = tolerance::kNormal; break;
-    case Difficulty::Hard: g.S.BatTolerance = tolerance::kHard; break;
-    case Difficulty::None: break;  // no button selected: the last tolerance stands
+    case Difficulty::Easy:
+      g.S.BatTolerance = tolerance::kEasy;
+      break;
+    case Difficulty::Normal:
+      g.S.BatTolerance = tolerance::kNormal;
+      break;
+    case Difficulty::Hard:
+      g.S.BatTolerance = tolerance::kHard;
+      break;
+    case Difficulty::None:
+      break;  // no button selected: the last tolerance stands
   }
 }
 
@@ -84,6 +91,9 @@ void PlayShot(Match& g) {
   ResolveShot(g);
   s.ShotPlayed = true;
   s.ShotFrameBase = s.BallCounter;  // the shot animation counts its ticks from here
-  g.Tell({.kind = EventKind::ShotPlayed, .shot = s.ShotCode, .timingLine = s.TimingLine,
-          .danger = s.ShotDanger, .outcome = OutcomeOf(s.OutcomeText)});
+  g.Tell({.kind = EventKind::ShotPlayed,
+          .shot = s.ShotCode,
+          .timingLine = s.TimingLine,
+          .danger = s.ShotDanger,
+          .outcome = OutcomeOf(s.OutcomeText)});
 }

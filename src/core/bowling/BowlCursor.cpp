@@ -5,8 +5,9 @@
 // overshoot by one tick's velocity and is put back on the edge the tick after.
 
 #include "core/bowling/BowlCursor.h"
-#include "core/model/FieldGeometry.h"
+
 #include "core/match/Match.h"
+#include "core/model/FieldGeometry.h"
 
 namespace {
 constexpr i16 kSpeedLimit = 4;  // velocity is only changed while its size is under this

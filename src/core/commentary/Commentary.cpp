@@ -59,6 +59,6 @@ void Commentary::Compose() {
   const std::string side = opening ? commentary::SideLine(situation_) : std::string();
   lines_[1] = side.empty() ? lastBall_ : side;
   const bool noLimit = inPlay && matchOpening_ && !situation_.oversPerInnings;
-  lines_[2] = noLimit ? std::string(words::kNoOverLimit)
-                      : commentary::MatchLine(situation_, matchOver_);
+  lines_[2] =
+      noLimit ? std::string(words::kNoOverLimit) : commentary::MatchLine(situation_, matchOver_);
 }

@@ -14,10 +14,8 @@
 
 #include "core/commentary/LastBall.h"
 #include "core/commentary/PlaySituation.h"
-#include "core/ports/CommentaryOutput.h"
 #include "core/model/Events.h"
-
-
+#include "core/ports/CommentaryOutput.h"
 
 class Commentary : public EventListener {
  public:

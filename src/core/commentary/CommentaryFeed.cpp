@@ -18,7 +18,9 @@ void CommentaryFeed::OnEvent(const GameEvent& event) {
   Show(commentary_.Update(SituationOf(match_)));
 }
 
-void CommentaryFeed::OnSettled() { Show(commentary_.Update(SituationOf(match_))); }
+void CommentaryFeed::OnSettled() {
+  Show(commentary_.Update(SituationOf(match_)));
+}
 
 // The field takes the keyboard as it opens, before the match is set up, and
 // gives it up as it closes: only the match in play hears of it.

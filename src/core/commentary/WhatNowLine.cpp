@@ -42,7 +42,9 @@ std::string WhatNowLine(const PlaySituation& now, bool matchOver) {
 }
 
 std::string SideLine(const PlaySituation& now) {
-  if (!now.againstComputer) return {};
+  const bool againstComputer =
+      now.sides.batting == Player::Computer || now.sides.bowling == Player::Computer;
+  if (!againstComputer) return {};
   if (now.firstInnings) return Fill(words::kYouBat, {CapName(now.team1, words::kTeam1)});
   return std::string(words::kYouBowl);
 }

@@ -1,6 +1,7 @@
+#include "core/computer/ComputerBowler.h"
+
 #include "core/bowling/PitchSpot.h"
 #include "core/match/Match.h"
-#include "core/computer/ComputerBowler.h"
 
 namespace {
 

@@ -33,7 +33,7 @@ class MatchAudience {
   MatchAudience& operator=(const MatchAudience&) = delete;
 
   CommentaryFeed commentary;
-  SoundGate soundBox;       // the "Sound" box, before the output
+  SoundGate soundBox;  // the "Sound" box, before the output
   InstantReplay replay;
   ReplaySound replaySound;  // keeps each live effect with the replay's frame
   SoundCues sound;

@@ -31,7 +31,7 @@ struct BallRecord {
   bool shotPlayed = false;  // shot, timingLine and danger mean something only when true
   int shot = 0, timingLine = 0, danger = 0;
   Outcome outcome = Outcome::None;
-  std::string symbol;   // ".", "1".."4", "W", "wd"; empty for a text the scorer ignores
+  std::string symbol;  // ".", "1".."4", "W", "wd"; empty for a text the scorer ignores
   int runs = 0;
   bool counted = false;  // a ball of the over (a wide is not)
   bool wide = false;

@@ -13,8 +13,8 @@
 
 #include "core/model/Int16.h"
 
-using RunUpTable = std::array<i16, 62>;   // indices 0..61
-using ShotTable = std::array<i16, 21>;    // indices 0..20
+using RunUpTable = std::array<i16, 62>;  // indices 0..61
+using ShotTable = std::array<i16, 21>;   // indices 0..20
 
 struct MatchState {
   // --- Sprite frame tables (zeros until the first Begin fills them) ---
@@ -53,7 +53,7 @@ struct MatchState {
   float ShotVX = 0, ShotVY = 0;
 
   // --- Ball ---
-  float BallX = 0, BallY = 0;  // ground point (its shadow)
+  float BallX = 0, BallY = 0;            // ground point (its shadow)
   i16 BallSpriteX = 0, BallSpriteY = 0;  // drawn point; BallY - BallSpriteY is the height
   float BallVX = 0, BallVY = 0;
   float BallClimb = 0;

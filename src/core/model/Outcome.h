@@ -52,7 +52,9 @@ constexpr const OutcomeRow& RowOf(Outcome outcome) {
 }
 
 // The outcome line's text; Unknown has none.
-constexpr std::string_view TextOf(Outcome outcome) { return RowOf(outcome).text; }
+constexpr std::string_view TextOf(Outcome outcome) {
+  return RowOf(outcome).text;
+}
 
 // The outcome a text stands for; anything else ("wide", "4 runs") is Unknown.
 constexpr Outcome OutcomeOf(std::string_view text) {

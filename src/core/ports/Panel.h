@@ -69,10 +69,10 @@ inline constexpr std::array<OptionButton<Difficulty>, 3> kComputerButtons{{
     {Option::CPUh, Difficulty::Hard},
 }};
 
-inline constexpr TextBox kTeam1Box = TextBox::Text1;  // "Team1 Name"
-inline constexpr TextBox kTeam2Box = TextBox::Text2;  // "Team2 Name"
-inline constexpr TextBox kOversBox = TextBox::Text3;  // "Number Of Overs", per innings
-inline constexpr TextBox kDelayBox = TextBox::Text4;  // "Game Delay (ms)"
+inline constexpr TextBox kTeam1Box = TextBox::Text1;       // "Team1 Name"
+inline constexpr TextBox kTeam2Box = TextBox::Text2;       // "Team2 Name"
+inline constexpr TextBox kOversBox = TextBox::Text3;       // "Number Of Overs", per innings
+inline constexpr TextBox kDelayBox = TextBox::Text4;       // "Game Delay (ms)"
 inline constexpr CheckBox kSoundBox = CheckBox::chkSound;  // "Sound"
 
 // --- A freshly loaded form ---
@@ -84,10 +84,14 @@ inline constexpr Option kDesignSelection[] = {Option::Option2, Option::OptionBAT
 // Each text box's design value: the two teams' names, one over, 1 ms.
 inline const char* DesignText(TextBox box) {
   switch (box) {
-    case TextBox::Text1: return "Team1";
-    case TextBox::Text2: return "Team2";
-    case TextBox::Text3: return "1";
-    case TextBox::Text4: return "1";
+    case TextBox::Text1:
+      return "Team1";
+    case TextBox::Text2:
+      return "Team2";
+    case TextBox::Text3:
+      return "1";
+    case TextBox::Text4:
+      return "1";
   }
   return "";
 }

@@ -12,10 +12,18 @@ Meaning Chosen(const Panel& panel, const std::array<OptionButton<Meaning>, N>& b
 
 }  // namespace
 
-GameType Settings::Game() const { return Chosen(panel_, kGameTypeButtons); }
+GameType Settings::Game() const {
+  return Chosen(panel_, kGameTypeButtons);
+}
 
-Difficulty Settings::Batting() const { return Chosen(panel_, kBattingButtons); }
+Difficulty Settings::Batting() const {
+  return Chosen(panel_, kBattingButtons);
+}
 
-BowlingDifficulty Settings::Bowling() const { return Chosen(panel_, kBowlingButtons); }
+BowlingDifficulty Settings::Bowling() const {
+  return Chosen(panel_, kBowlingButtons);
+}
 
-Difficulty Settings::Computer() const { return Chosen(panel_, kComputerButtons); }
+Difficulty Settings::Computer() const {
+  return Chosen(panel_, kComputerButtons);
+}

@@ -1,4 +1,3 @@
-#include "core/scoring/Innings.h"
 #include "core/scoring/Scoring.h"
 
 #include <array>
@@ -10,6 +9,7 @@
 #include "core/model/Laws.h"
 #include "core/model/NumberText.h"
 #include "core/model/Outcome.h"
+#include "core/scoring/Innings.h"
 
 namespace {
 
@@ -33,10 +33,16 @@ void ScoreBall(Match& g) {
   runs = int16::Add(runs, static_cast<i16>(worth.runs));
   if (worth.wicket) wickets = int16::Add(wickets, 1);
   if (worth.counted) s.BallsInOver = int16::Add(s.BallsInOver, 1);
-  g.Tell({.kind = EventKind::BallScored, .outcome = outcome, .runs = worth.runs,
-          .wicket = worth.wicket, .wide = outcome == Outcome::Wide,
-          .counted = worth.counted, .teamRuns = runs,
-          .teamWickets = wickets, .crossX = s.BallCrossX, .firstInnings = s.FirstInnings});
+  g.Tell({.kind = EventKind::BallScored,
+          .outcome = outcome,
+          .runs = worth.runs,
+          .wicket = worth.wicket,
+          .wide = outcome == Outcome::Wide,
+          .counted = worth.counted,
+          .teamRuns = runs,
+          .teamWickets = wickets,
+          .crossX = s.BallCrossX,
+          .firstInnings = s.FirstInnings});
 
   // The last wicket closes the innings on this ball; the over it may have
   // completed belongs to the innings just closed, never to the next one.

@@ -25,7 +25,6 @@ constexpr std::array<EventCue, 12> kEventCues = {{
 
 constexpr EventCue kSilent = {EventKind::RunUpStarted, CueRule::None, SoundEffect::Footstep};
 
-
 // Where the stumps stand on the batting crease (the wicket's ground x, bounds
 // included), and how near them a ball must pass to draw an "ooh".
 namespace stumps {

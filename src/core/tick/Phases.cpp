@@ -2,16 +2,16 @@
 
 #include <cmath>
 
-#include "core/ball/Crease.h"
 #include "core/ball/BallFlight.h"
+#include "core/ball/Crease.h"
 #include "core/ball/Launch.h"
+#include "core/bowling/CursorSweep.h"
 #include "core/bowling/PitchSpot.h"
-#include "core/model/FieldGeometry.h"
+#include "core/computer/ComputerBowler.h"
 #include "core/match/Match.h"
 #include "core/match/MatchDisplay.h"
-#include "core/computer/ComputerBowler.h"
+#include "core/model/FieldGeometry.h"
 #include "core/tick/Animation.h"
-#include "core/bowling/CursorSweep.h"
 
 namespace {
 
@@ -29,7 +29,10 @@ void Release(Match& g) {
   LaunchBall(s);
   s.BallBowled = true;
   s.RunUpStarted = false;
-  g.Tell({.kind = EventKind::BallReleased, .pace = s.DeliveryPace, .pitchX = s.PitchX, .pitchY = s.PitchY});
+  g.Tell({.kind = EventKind::BallReleased,
+          .pace = s.DeliveryPace,
+          .pitchX = s.PitchX,
+          .pitchY = s.PitchY});
 }
 
 // "Simulation" bowling: halfway through the run-up the cursor jumps up the
@@ -68,8 +71,8 @@ void JudgeCrease(Match& g, float rowBefore) {
   const bool batToTurnIt = s.ShotPlayed && (s.BallVX != s.ShotVX || s.BallVY != s.ShotVY);
   CheckCrease(s);
   const bool turned = batToTurnIt && s.BallVX == s.ShotVX && s.BallVY == s.ShotVY;
-  const bool jumped = batToTurnIt && !turned && rowBefore > field::BatBandTop &&
-                      s.BallY <= field::BatBandTop;
+  const bool jumped =
+      batToTurnIt && !turned && rowBefore > field::BatBandTop && s.BallY <= field::BatBandTop;
   if (turned || jumped) g.Tell(EventKind::BatHit);
   if (!stopped && s.BallStopped) g.Tell(EventKind::Pads);
   if (!bowled && s.Bowled) g.Tell(EventKind::StumpsHit);

@@ -1,16 +1,12 @@
-#include "core/model/FieldGeometry.h"
 #include "qt/forms/OptionsForm.h"
 
 #include <QCheckBox>
-
-#include "qt/commentary/CommentaryStrip.h"
-
 #include <QCloseEvent>
 #include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
-#include <QLabel>
 #include <QKeyEvent>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -19,16 +15,21 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/model/FieldGeometry.h"
+#include "core/ports/Panel.h"
+#include "qt/commentary/CommentaryStrip.h"
 #include "qt/forms/CaptionFit.h"
 #include "qt/forms/OptionsLayout.h"
 #include "qt/forms/Stage.h"
-#include "core/ports/Panel.h"
 
 namespace {
 
-QRect Rect(const layout::Box& box) { return {box.left, box.top, box.width, box.height}; }
+QRect Rect(const layout::Box& box) {
+  return {box.left, box.top, box.width, box.height};
+}
 
-constexpr QRgb kSurround = 0xff000000;  // round the field and the strip when they do not fill the room
+constexpr QRgb kSurround =
+    0xff000000;  // round the field and the strip when they do not fill the room
 
 // The desktop's plain sans-serif dialog face at the given size.
 QFont DialogFont(const QWidget& form, double pointSize, bool bold = false) {
@@ -38,8 +39,12 @@ QFont DialogFont(const QWidget& form, double pointSize, bool bold = false) {
   return font;
 }
 
-int Index(Option option) { return static_cast<int>(option); }
-int Index(TextBox box) { return static_cast<int>(box); }
+int Index(Option option) {
+  return static_cast<int>(option);
+}
+int Index(TextBox box) {
+  return static_cast<int>(box);
+}
 
 }  // namespace
 
@@ -136,9 +141,13 @@ void OptionsForm::SetFocusOrder() {
   begin_->setFocus(Qt::OtherFocusReason);
 }
 
-QRadioButton* OptionsForm::Button(Option option) const { return options_[Index(option)]; }
+QRadioButton* OptionsForm::Button(Option option) const {
+  return options_[Index(option)];
+}
 
-QLineEdit* OptionsForm::Box(TextBox box) const { return texts_[Index(box)]; }
+QLineEdit* OptionsForm::Box(TextBox box) const {
+  return texts_[Index(box)];
+}
 
 // ---- the display beside the panel ----
 
@@ -161,7 +170,9 @@ bool OptionsForm::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-bool OptionsForm::Playing() const { return display_ && !display_->isHidden(); }
+bool OptionsForm::Playing() const {
+  return display_ && !display_->isHidden();
+}
 
 QRect OptionsForm::Room() const {
   return {layout::kFormWidth, 0, width() - layout::kFormWidth, height()};

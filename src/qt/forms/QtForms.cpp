@@ -4,16 +4,16 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "core/game/Game.h"
 #include "qt/commentary/CommentaryStrip.h"
-#include "qt/forms/OptionsForm.h"
-#include "qt/forms/ResultDialog.h"
-#include "qt/forms/OptionsLayout.h"
-#include "qt/scorecard/ScorecardWindow.h"
 #include "qt/display/DisplayWidget.h"
+#include "qt/forms/OptionsForm.h"
+#include "qt/forms/OptionsLayout.h"
+#include "qt/forms/ResultDialog.h"
+#include "qt/scorecard/ScorecardWindow.h"
 
 namespace {
 
@@ -46,15 +46,25 @@ QtForms::~QtForms() {
   delete scorecard_.data();
 }
 
-OptionsForm* QtForms::Options() const { return options_; }
+OptionsForm* QtForms::Options() const {
+  return options_;
+}
 
-ResultDialog* QtForms::Result() const { return result_; }
+ResultDialog* QtForms::Result() const {
+  return result_;
+}
 
-ScorecardWindow* QtForms::Scorecard() const { return scorecard_; }
+ScorecardWindow* QtForms::Scorecard() const {
+  return scorecard_;
+}
 
-bool QtForms::Value(Option option) const { return options_ && options_->Button(option)->isChecked(); }
+bool QtForms::Value(Option option) const {
+  return options_ && options_->Button(option)->isChecked();
+}
 
-bool QtForms::Ticked(CheckBox box) const { return options_ && options_->Check(box)->isChecked(); }
+bool QtForms::Ticked(CheckBox box) const {
+  return options_ && options_->Check(box)->isChecked();
+}
 
 std::string QtForms::Text(TextBox box) const {
   return options_ ? options_->Box(box)->text().toStdString() : std::string();

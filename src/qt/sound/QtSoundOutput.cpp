@@ -1,8 +1,7 @@
 #include "qt/sound/QtSoundOutput.h"
 
-#include <QCoreApplication>
-
 #include <QAudioDevice>
+#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
@@ -34,7 +33,9 @@ QtSoundOutput::QtSoundOutput() {
 }
 QtSoundOutput::~QtSoundOutput() = default;
 
-void QtSoundOutput::Prepare() { Preload(QCoreApplication::applicationDirPath()); }
+void QtSoundOutput::Prepare() {
+  Preload(QCoreApplication::applicationDirPath());
+}
 
 void QtSoundOutput::Preload(const QString& folder) {
   if (loaded_ && folder == folder_) return;

@@ -9,8 +9,8 @@
 
 #include "../scorecard/ScoringEvents.h"
 #include "core/scorecard/BallByBall.h"
-#include "fakes/Fakes.h"
 #include "core/scoring/Scoring.h"
+#include "fakes/Fakes.h"
 
 namespace {
 

@@ -158,7 +158,8 @@ TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
     s.RunUpStarted = true, s.BallPace = 2;
     for (int tick = 1; tick <= 60; ++tick) {
       Tick(rig);
-      if (tick == 20) EXPECT_EQ(std::get<0>(TilesDrawn(rig, rig.game.D.TileSetShots).at(0)), 2) << "stance";
+      if (tick == 20)
+        EXPECT_EQ(std::get<0>(TilesDrawn(rig, rig.game.D.TileSetShots).at(0)), 2) << "stance";
     }
     EXPECT_EQ(std::tuple(s.RunUpCounter, s.BowlerX, s.BowlerY), std::tuple(60, 190, 170));
     EXPECT_FALSE(s.BallBowled);
@@ -170,7 +171,8 @@ TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
     EXPECT_TRUE(s.PitchChosen);
     EXPECT_NEAR(s.PitchX, 279, 6);
     EXPECT_NEAR(s.PitchY, 279, 5);
-    EXPECT_EQ(TilesDrawn(rig, rig.game.D.TileSetSmallSp).at(1), Tile(3, s.PitchX, s.PitchY)) << "pitch spot";
+    EXPECT_EQ(TilesDrawn(rig, rig.game.D.TileSetSmallSp).at(1), Tile(3, s.PitchX, s.PitchY))
+        << "pitch spot";
   });
 }
 
@@ -275,11 +277,12 @@ TEST(GameTick, TheFlightPictureBackToFront) {
       s.BowlerX = 154, s.BowlerY = 170;
       Tick(rig);
       std::vector<std::string> drawn;
-      const std::pair<const TileSetRef*, const char*> names[] = {{&rig.game.D.TileSetCBall, "ball"},
-                                                                 {&rig.game.D.TileSetStumps, "stumps"},
-                                                                 {&rig.game.D.TileSetSmallSp, "small"},
-                                                                 {&rig.game.D.TileSetShots, "batsman"},
-                                                                 {&rig.game.D.TileSetBowler, "bowler"}};
+      const std::pair<const TileSetRef*, const char*> names[] = {
+          {&rig.game.D.TileSetCBall, "ball"},
+          {&rig.game.D.TileSetStumps, "stumps"},
+          {&rig.game.D.TileSetSmallSp, "small"},
+          {&rig.game.D.TileSetShots, "batsman"},
+          {&rig.game.D.TileSetBowler, "bowler"}};
       for (const auto& call : Display(rig).calls) {
         if (call.op != "DrawTile") continue;
         for (const auto& [set, name] : names) {

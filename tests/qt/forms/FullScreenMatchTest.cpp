@@ -30,9 +30,10 @@ struct Played {
 };
 
 std::string Told(const GameEvent& e) {
-  return std::string(EventName(e.kind)) + " " + std::to_string(e.tick) + " " + e.outcome + " " +
-         std::to_string(e.runs) + " " + std::to_string(e.pitchX) + "," + std::to_string(e.pitchY) +
-         " " + std::to_string(e.shot) + " " + std::to_string(e.timingLine) + " " + e.result;
+  return std::string(EventName(e.kind)) + " " + std::to_string(e.tick) + " " +
+         std::string(TextOf(e.outcome)) + " " + std::to_string(e.runs) + " " +
+         std::to_string(e.pitchX) + "," + std::to_string(e.pitchY) + " " + std::to_string(e.shot) +
+         " " + std::to_string(e.timingLine) + " " + e.result;
 }
 
 class MatchOnTheRealForms {
