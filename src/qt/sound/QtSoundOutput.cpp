@@ -1,7 +1,5 @@
 #include "qt/sound/QtSoundOutput.h"
 
-#include <QCoreApplication>
-
 #include <QAudioDevice>
 #include <QMediaDevices>
 #include <QSoundEffect>
@@ -9,6 +7,7 @@
 #include <atomic>
 #include <cstdio>
 
+#include "qt/files/GameDataFolder.h"
 #include "qt/sound/QuietBackend.h"
 #include "qt/sound/WavCheck.h"
 
@@ -34,7 +33,7 @@ QtSoundOutput::QtSoundOutput() {
 }
 QtSoundOutput::~QtSoundOutput() = default;
 
-void QtSoundOutput::Prepare() { Preload(QCoreApplication::applicationDirPath()); }
+void QtSoundOutput::Prepare() { Preload(GameDataFolder()); }
 
 void QtSoundOutput::Preload(const QString& folder) {
   if (loaded_ && folder == folder_) return;
