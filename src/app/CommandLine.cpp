@@ -20,7 +20,7 @@ Match:     Space calls the next ball against the computer and ends the
 
 Options:
   -h, --help          show this help and exit
-      --version       show the version and exit
+      --version       show the version and the licence, and exit
       --check-files   check that the bitmaps and sounds are in the game's
                       data folder and readable, name any that is not, and exit
       --quit-after MS close the program after MS milliseconds (for tests)

@@ -5,7 +5,9 @@
 # the tests in it: this suite runs them), and checks what it built:
 #   - lintian --pedantic --display-info tags nothing in the package, its
 #     debug symbols or the .changes (what is overridden in debian/ stays quiet);
-#   - hardening-check finds every hardening feature in the program;
+#   - hardening-check finds every hardening feature in the program, and its
+#     debug symbols say every file was compiled with stack-clash and
+#     control-flow protection;
 #   - unpacked into a fresh root with dpkg -x, the game is whole and starts
 #     there (installed_check.sh).
 # Skipped (status 77) where Debian's packaging tools or git are missing. The
@@ -75,6 +77,18 @@ hardening-check $cf "$work/root/usr/$PROGRAM_DIR/gallowby" || {
   echo "FAILED: hardening-check (above)"
   failures=$((failures + 1))
 }
+# hardening-check sees stack-clash protection only in a function with a big
+# stack frame; the compiler's own record in the debug symbols tells for every
+# file compiled.
+dpkg -x "$work/gallowby-dbgsym_${VERSION}_$arch.deb" "$work/dbgsym"
+producers=$(find "$work/dbgsym" -name '*.debug' -exec readelf --debug-dump=info {} + 2>/dev/null |
+  grep 'DW_AT_producer')
+unguarded=$(printf '%s\n' "$producers" | awk '!/-fstack-clash-protection/ || !/-fcf-protection/')
+if [ -z "$producers" ] || [ -n "$unguarded" ]; then
+  printf '%s\n' "$unguarded"
+  echo "FAILED: not compiled with stack-clash and control-flow protection (above), or no debug symbols"
+  failures=$((failures + 1))
+fi
 "$check" "$work/root/usr" || failures=$((failures + 1))
 [ "$failures" -eq 0 ] || exit 1
 echo "$(basename "$deb"): lintian clean, hardened, whole and starts"
