@@ -1,10 +1,11 @@
 #!/bin/sh
 # package_test.sh SOURCE-DIR WORK-DIR
-# Builds the Debian package from a copy of the checkout's files in WORK-DIR,
-# as `dpkg-buildpackage -us -uc -b` does in a clean clone (without running
-# the tests in it: this suite runs them), and checks what it built:
+# Builds the Debian packages from a copy of the checkout's files in WORK-DIR,
+# as `dpkg-buildpackage -us -uc` does in a clean clone (without running the
+# tests in it: this suite runs them), and checks what it built:
 #   - lintian --pedantic --display-info tags nothing in the package, its
-#     debug symbols or the .changes (what is overridden in debian/ stays quiet);
+#     debug symbols, the source package or the .changes (what is overridden
+#     in debian/ stays quiet);
 #   - hardening-check finds every hardening feature in the program, and its
 #     debug symbols say every file was compiled with stack-clash and
 #     control-flow protection;
@@ -43,7 +44,7 @@ if command -v ccache >/dev/null 2>&1; then
 fi
 start=$(date +%s)
 (cd "$work/gallowby" &&
-  DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -b -Pnocheck) \
+  DEB_BUILD_OPTIONS="nocheck parallel=$(nproc)" dpkg-buildpackage -us -uc -Pnocheck) \
   >"$work/build.log" 2>&1 || {
   tail -n 60 "$work/build.log"
   echo "FAILED: dpkg-buildpackage (the end of its log above)"
