@@ -11,7 +11,8 @@ Audience::Audience(Game& game)
     : commentary(game, *this),
       sound(*this, FootstepTicks(RunUpFrameTable())),
       scorecard(*game.P.forms, *this) {
-  for (EventListener* listener : std::initializer_list<EventListener*>{&commentary, &sound, &replay, &scorecard})
+  for (EventListener* listener :
+       std::initializer_list<EventListener*>{&commentary, &sound, &replay, &scorecard})
     game.Events.Listen(*listener);
   game.SetOverlay(replay);
 }

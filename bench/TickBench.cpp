@@ -29,6 +29,8 @@
 #include <optional>
 #include <vector>
 
+#include "MatchBot.h"
+#include "Rigs.h"
 #include "core/model/FieldGeometry.h"
 #include "core/replay/InstantReplay.h"
 #include "core/scoring/BallByBall.h"
@@ -36,8 +38,6 @@
 #include "core/sound/SoundCues.h"
 #include "core/tick/FrameTables.h"
 #include "fakes/Fakes.h"
-#include "MatchBot.h"
-#include "Rigs.h"
 #include "qt/display/DisplayWidget.h"
 
 namespace {
@@ -231,8 +231,11 @@ void BM_EventToPlay(benchmark::State& state) {
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
     rig.events.Tell(four);
-    micros.push_back(std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count());
-    if (record.Innings(1).balls.size() > 10000) record.Reset();  // a long innings, not an endless one
+    micros.push_back(
+        std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
+            .count());
+    if (record.Innings(1).balls.size() > 10000)
+      record.Reset();  // a long innings, not an endless one
   }
   std::sort(micros.begin(), micros.end());
   state.counters["p99_us"] = micros.empty() ? 0 : micros[micros.size() * 99 / 100];

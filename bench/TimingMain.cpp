@@ -23,12 +23,12 @@
 #include "Stats.h"
 #include "TimingProbe.h"
 #include "core/game/Game.h"
+#include "qt/display/QtPictures.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/display/QtPictures.h"
 
 namespace {
 

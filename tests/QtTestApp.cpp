@@ -1,7 +1,8 @@
 // The Qt tests need one QApplication; it is made before the first test and
 // runs on Qt's offscreen platform unless told otherwise.
-#include <QApplication>
 #include <gtest/gtest.h>
+
+#include <QApplication>
 
 namespace {
 

@@ -1,15 +1,14 @@
 #include "fakes/Fakes.h"
 
-#include "core/game/MapRecovery.h"
-#include "core/game/StartingMarks.h"
-#include "core/model/Bitmaps.h"
-#include "core/tick/FrameTables.h"
-
 #include <algorithm>
 #include <cctype>
 #include <stdexcept>
 
+#include "core/game/MapRecovery.h"
+#include "core/game/StartingMarks.h"
+#include "core/model/Bitmaps.h"
 #include "core/model/PanelDesign.h"
+#include "core/tick/FrameTables.h"
 
 namespace fakes {
 
@@ -71,15 +70,20 @@ void FakeForms::UnloadResult() {
   log.push_back("unload Form1");
 }
 
-void FakeForms::MessageBox(const std::string& text) { messages.push_back(text); }
+void FakeForms::MessageBox(const std::string& text) {
+  messages.push_back(text);
+}
 
 void FakeForms::Select(Option option) {
   auto clear = [this](const Option* first, const Option* last) {
     for (auto it = first; it != last; ++it) selected.erase(*it);
   };
-  if (InGroup(panel::kGameType, option)) clear(std::begin(panel::kGameType), std::end(panel::kGameType));
-  if (InGroup(panel::kBatting, option)) clear(std::begin(panel::kBatting), std::end(panel::kBatting));
-  if (InGroup(panel::kBowling, option)) clear(std::begin(panel::kBowling), std::end(panel::kBowling));
+  if (InGroup(panel::kGameType, option))
+    clear(std::begin(panel::kGameType), std::end(panel::kGameType));
+  if (InGroup(panel::kBatting, option))
+    clear(std::begin(panel::kBatting), std::end(panel::kBatting));
+  if (InGroup(panel::kBowling, option))
+    clear(std::begin(panel::kBowling), std::end(panel::kBowling));
   if (InGroup(panel::kCpu, option)) clear(std::begin(panel::kCpu), std::end(panel::kCpu));
   selected.insert(option);
 }
@@ -120,8 +124,9 @@ void RecordingMap::SetSize(int columns, int rows) {
 }
 
 void RecordingMap::SetTile(int column, int row, std::uint8_t tile) {
-  sink_({"SetTile", {static_cast<long long>(column), static_cast<long long>(row),
-                     static_cast<long long>(tile)}});
+  sink_({"SetTile",
+         {static_cast<long long>(column), static_cast<long long>(row),
+          static_cast<long long>(tile)}});
   Map::SetTile(column, row, tile);
   if (inner_) inner_->SetTile(column, row, tile);
 }
@@ -152,8 +157,8 @@ void RecordingDisplay::ShowFrame() {
 }
 
 TileSetRef RecordingDisplay::CreateTileSet(const Picture& picture, int w, int h) {
-  sink({"CreateTileSet", {picture.FileName(), static_cast<long long>(w),
-                                     static_cast<long long>(h)}});
+  sink({"CreateTileSet",
+        {picture.FileName(), static_cast<long long>(w), static_cast<long long>(h)}});
   TileSetRef inner = inner_ ? inner_->CreateTileSet(picture, w, h) : nullptr;
   auto recording = std::make_shared<RecordingTileSet>(sink, inner);
   tileSets_.push_back(recording);
@@ -177,8 +182,9 @@ void RecordingDisplay::DrawMap(const TileSet& tileSet, const Map& map) {
 }
 
 void RecordingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) {
-  sink({"DrawTile", {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
-                                static_cast<long long>(y)}});
+  sink({"DrawTile",
+        {&tileSet, static_cast<long long>(tile), static_cast<long long>(x),
+         static_cast<long long>(y)}});
   if (inner_) inner_->DrawTile(InnerOf(tileSet), tile, x, y);
 }
 

@@ -119,7 +119,8 @@ class RecordingTileSet : public TileSet {
 
 class RecordingMap : public Map {
  public:
-  RecordingMap(CallSink& sink, std::shared_ptr<Map> inner) : sink_(sink), inner_(std::move(inner)) {}
+  RecordingMap(CallSink& sink, std::shared_ptr<Map> inner)
+      : sink_(sink), inner_(std::move(inner)) {}
   void SetSize(int columns, int rows) override;
   void SetTile(int column, int row, std::uint8_t tile) override;
   const Map& Drawn() const {

@@ -21,8 +21,12 @@ constexpr int kBallYAtBody = 172;
 // The batsman's tile while an unplayed ball reaches him (after ten flight ticks).
 constexpr int kWaitingTile = 5;
 
-QImage BallTile() { return TileOf(LoadAsset("cball.bmp"), 32, 32, 0); }
-QPoint BallAt(int groundX, int groundY, int height) { return {groundX, groundY - height}; }
+QImage BallTile() {
+  return TileOf(LoadAsset("cball.bmp"), 32, 32, 0);
+}
+QPoint BallAt(int groundX, int groundY, int height) {
+  return {groundX, groundY - height};
+}
 
 struct StumpCase {
   int groundX, height;
@@ -30,9 +34,9 @@ struct StumpCase {
 };
 
 constexpr StumpCase kStumpCases[] = {
-    {310, 0, false}, {311, 0, true},  {324, 30, true}, {337, 10, true}, {338, 10, false},
-    {324, 63, true}, {324, 64, false}, {316, 63, true}, {332, 63, true}, {296, 20, false},
-    {352, 20, false},
+    {310, 0, false},  {311, 0, true},   {324, 30, true},  {337, 10, true},
+    {338, 10, false}, {324, 63, true},  {324, 64, false}, {316, 63, true},
+    {332, 63, true},  {296, 20, false}, {352, 20, false},
 };
 
 TEST(ArtGeometry, StumpsAreTouchedExactlyByBallsTheGameBowls) {
@@ -97,7 +101,8 @@ struct BatCase {
 
 // The push holds tile 8 with the sprite moved to meet a ball on the drive's
 // line; the glance holds tile 13, moved to meet one on the glance's line.
-constexpr BatCase kBatCases[] = {{"push", 8, art::DriveBatTileX}, {"glance", 13, art::GlanceBatTileX}};
+constexpr BatCase kBatCases[] = {{"push", 8, art::DriveBatTileX},
+                                 {"glance", 13, art::GlanceBatTileX}};
 
 TEST(ArtGeometry, PushAndGlancePutTheBladeOnTheBallsLine) {
   const QImage sheet = LoadAsset("shots256.bmp");
@@ -106,16 +111,23 @@ TEST(ArtGeometry, PushAndGlancePutTheBladeOnTheBallsLine) {
     int rows = 0;
     for (int y = 140; y < 186; ++y) {
       bool blade = false;
-      for (int x = c.column - 3; x <= c.column + 3; ++x) blade = blade || IsWillow(tile.pixel(x, y));
+      for (int x = c.column - 3; x <= c.column + 3; ++x)
+        blade = blade || IsWillow(tile.pixel(x, y));
       rows += blade ? 1 : 0;
     }
     EXPECT_GE(rows, 30) << c.shot;
   }
 }
 
-bool AnyDrawn(QRgb p) { return (p & 0xFFFFFFu) != 0xFF00FFu; }
-bool Red(QRgb p) { return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80; }
-bool White(QRgb p) { return qRed(p) > 235 && qGreen(p) > 235 && qBlue(p) > 235; }
+bool AnyDrawn(QRgb p) {
+  return (p & 0xFFFFFFu) != 0xFF00FFu;
+}
+bool Red(QRgb p) {
+  return qRed(p) > 180 && qGreen(p) < 80 && qBlue(p) < 80;
+}
+bool White(QRgb p) {
+  return qRed(p) > 235 && qGreen(p) > 235 && qBlue(p) > 235;
+}
 
 // All the small sprites share the ball's ground point: the marker and the
 // pitch spot are centred where the shadow is, and the ball rests on it.

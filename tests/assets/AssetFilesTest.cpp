@@ -26,7 +26,9 @@ QByteArray ReadAll(const QString& path) {
   return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
 }
 
-bool IsBackground(const paint::AssetFile& f) { return std::strcmp(f.name, "all.bmp") == 0; }
+bool IsBackground(const paint::AssetFile& f) {
+  return std::strcmp(f.name, "all.bmp") == 0;
+}
 
 // Tiles the game never draws, left blank on purpose.
 bool Unused(const paint::AssetFile& f, int tile) {

@@ -33,8 +33,12 @@ MatchState Launched(int pace, int pitchX, int pitchY) {
 }
 
 // The bowler in flight tick t: tiles 33 to 38 stepping left, then 38 at rest.
-int BowlerTile(int tick) { return tick < 7 ? 32 + tick : 38; }
-int BowlerX(int tick) { return field::BowlerReleaseX + 6 - 6 * std::min(tick, 6); }
+int BowlerTile(int tick) {
+  return tick < 7 ? 32 + tick : 38;
+}
+int BowlerX(int tick) {
+  return field::BowlerReleaseX + 6 - 6 * std::min(tick, 6);
+}
 
 // Deliveries pitched anywhere from the off side of the fair corridor to the
 // leg side, full to short, at every pace; followed until they reach the bat.
@@ -50,7 +54,8 @@ TEST(BowlerClearance, BallIsNeverHiddenBehindTheBowlerOnItsWayUpThePitch) {
           MoveBall(s);
           const QImage tile = TileOf(bowler, 151, 240, BowlerTile(tick));
           ++looked;
-          if (Overlap(ball, {s.BallSpriteX, s.BallSpriteY}, tile, {BowlerX(tick), field::BowlerFlightY})) {
+          if (Overlap(ball, {s.BallSpriteX, s.BallSpriteY}, tile,
+                      {BowlerX(tick), field::BowlerFlightY})) {
             ++hidden;
             ADD_FAILURE() << "pace " << pace << " spot " << pitchX << "," << pitchY << " tick "
                           << tick;

@@ -74,8 +74,9 @@ TEST(InstantReplay, EndsAtOnceOnRAKeyThatStartsTheNextBallOrEscape) {
 }
 
 TEST(InstantReplay, SpaceAgainstTheComputerEndsItAndCallsTheBall) {
-  const auto result = RunReplay("select Option1\nbegin\npress 32\ntick 123\npress 82\ntick 4\n"
-                                "press 32\ntick 2\n");
+  const auto result = RunReplay(
+      "select Option1\nbegin\npress 32\ntick 123\npress 82\ntick 4\n"
+      "press 32\ntick 2\n");
   const auto ticks = result.Ticks();
   EXPECT_TRUE(Marked(ticks[126]));
   EXPECT_FALSE(Marked(ticks[127]));
@@ -87,10 +88,10 @@ TEST(InstantReplay, OnlyTheWaitingAndTheBreakPicturesStartIt) {
     const char* script;
     bool replays;
   } cases[] = {
-      {"begin\ntick 2\npress 82\ntick 2\n", false},                         // nothing to replay yet
+      {"begin\ntick 2\npress 82\ntick 2\n", false},  // nothing to replay yet
       {"begin\npress 101\ntick 121\npress 101\ntick 10\npress 82\ntick 2\n", false},  // run-up
       {"begin\npress 101\ntick 121\npress 101\ntick 70\npress 82\ntick 2\n", false},  // flight
-      {"begin\npress 101\ntick 122\npress 82\ntick 2\n", true},            // waiting
+      {"begin\npress 101\ntick 122\npress 82\ntick 2\n", true},                       // waiting
       {"text Text3 0\nbegin\npress 101\ntick 122\npress 82\ntick 2\n", true},  // innings break
   };
   for (const auto& c : cases) {
@@ -103,7 +104,8 @@ TEST(InstantReplay, AMatchWithReplaysIsTheMatchWithout) {
   // Two balls of "Human V Human"; the second run of it replays after each ball,
   // ends one replay with R and lets the other play out under the next run-up key.
   const std::string plain =
-      "text Text3 0\nbegin\npress 101\ntick 125\npress 32\npress 101\ntick 50\npress 78\ntick 100\n";
+      "text Text3 0\nbegin\npress 101\ntick 125\npress 32\npress 101\ntick 50\npress 78\ntick "
+      "100\n";
   const std::string replayed =
       "text Text3 0\nbegin\npress 101\ntick 122\npress 82\ntick 1\npress 82\ntick 2\npress 32\n"
       "press 82\npress 101\ntick 50\npress 78\ntick 100\n";

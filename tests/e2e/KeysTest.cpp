@@ -36,7 +36,8 @@ TEST(Keys, HumanVersusHumanTakesEveryKey) {
 
 TEST(Keys, TabSlowsTheGameAndReleaseSetsThirtyMs) {
   const auto result = RunReplay(
-      "begin\nup 9\nprint Timer1.Interval\ndown 9\nprint Timer1.Interval\nup 9\nprint Timer1.Interval\n");
+      "begin\nup 9\nprint Timer1.Interval\ndown 9\nprint Timer1.Interval\nup 9\nprint "
+      "Timer1.Interval\n");
   const auto prints = result.Prints();
   EXPECT_EQ(prints[0]["Timer1.Interval"].toInt(), 30);
   EXPECT_EQ(prints[1]["Timer1.Interval"].toInt(), 400);

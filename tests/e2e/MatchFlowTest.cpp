@@ -107,7 +107,8 @@ TEST(MatchFlow, BadPanelValuesAreRefusedAndKept) {
 }
 
 TEST(MatchFlow, ZeroDelayNeverTicks) {
-  const auto result = RunReplay("text Text4 -0.4\nbegin\ntick 50\nprint Timer1.Interval Timer1.Enabled\n");
+  const auto result =
+      RunReplay("text Text4 -0.4\nbegin\ntick 50\nprint Timer1.Interval Timer1.Enabled\n");
   EXPECT_TRUE(result.Ticks().empty());
   EXPECT_EQ(result.Prints().at(0)["Timer1.Interval"].toInt(), 0);
   EXPECT_TRUE(result.Prints().at(0)["Timer1.Enabled"].toBool());

@@ -34,8 +34,9 @@ TEST(Sound, UntickingTheBoxSilencesTheRestAndTickingItBringsItBack) {
   const auto silent = RunReplay(std::string(kOneBall).replace(0, 5, "unselect chkSound\nbegin"));
   EXPECT_TRUE(Sounds(silent).empty());
 
-  const auto midway = RunReplay("begin\npress 101\ntick 20\nunselect chkSound\ntick 41\n"
-                                "select chkSound\ntick 60\nprint chkSound\n");
+  const auto midway = RunReplay(
+      "begin\npress 101\ntick 20\nunselect chkSound\ntick 41\n"
+      "select chkSound\ntick 60\nprint chkSound\n");
   const auto sounds = Sounds(midway);
   EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "footstep"), 3);  // ticks 1, 10, 18
   EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "release"), 0);

@@ -42,9 +42,13 @@ const Spoiling kSpoilings[] = {
     {"absurd size", [](const BitmapFile&) { return BmpHeaderClaiming(60000, 60000); }},
     {"negative size", [](const BitmapFile&) { return BmpHeaderClaiming(-5, 100); }},
     {"a tile short",
-     [](const BitmapFile& b) { return fuzz::BmpOf(b.tileWidth, b.tileHeight * b.tilesNeeded - 1); }},
+     [](const BitmapFile& b) {
+       return fuzz::BmpOf(b.tileWidth, b.tileHeight * b.tilesNeeded - 1);
+     }},
     {"too narrow",
-     [](const BitmapFile& b) { return fuzz::BmpOf(b.tileWidth - 1, b.tileHeight * b.tilesNeeded); }},
+     [](const BitmapFile& b) {
+       return fuzz::BmpOf(b.tileWidth - 1, b.tileHeight * b.tilesNeeded);
+     }},
 };
 
 bool Names(const std::string& message, const char* file) {

@@ -4,8 +4,6 @@
 // focus from it, and the bitmaps are real files in a folder of the test's own.
 
 #include <QByteArray>
-
-#include "core/model/Bitmaps.h"
 #include <QLineEdit>
 #include <QPointer>
 #include <QString>
@@ -13,6 +11,7 @@
 #include <QWidget>
 #include <string>
 
+#include "core/model/Bitmaps.h"
 #include "fakes/Fakes.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"

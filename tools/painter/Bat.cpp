@@ -40,8 +40,8 @@ void PaintBlade(QPainter& p, const Camera& c, const BatBuild& bat, const Joints&
   const Vec3 bandTop = Lerp(top, toe, 0.08), bandBottom = Lerp(top, toe, 0.2);
   p.setPen(Qt::NoPen);
   p.setBrush(kBand);
-  p.drawPolygon(Quad(c, bandTop + w * 0.8, bandTop - w * 0.8, bandBottom - w * 0.8,
-                     bandBottom + w * 0.8));
+  p.drawPolygon(
+      Quad(c, bandTop + w * 0.8, bandTop - w * 0.8, bandBottom - w * 0.8, bandBottom + w * 0.8));
 }
 
 }  // namespace

@@ -13,12 +13,27 @@ namespace {
 
 Figure MakeBatsman() {
   Figure f;
-  f.body = {.thigh = 49, .shin = 48, .footFront = 17, .footBack = 6,
-            .hipHalf = 8.5, .spine = 60, .neck = 7, .headRadius = 12,
-            .shoulderHalf = 18, .upperArm = 35, .forearm = 34,
-            .thighRadius = 9.5, .kneeRadius = 7.5, .ankleRadius = 5,
-            .upperArmRadius = 6, .elbowRadius = 5, .wristRadius = 4.4, .handRadius = 6,
-            .chestRadius = 13, .waistRadius = 11.5, .hipRadius = 11};
+  f.body = {.thigh = 49,
+            .shin = 48,
+            .footFront = 17,
+            .footBack = 6,
+            .hipHalf = 8.5,
+            .spine = 60,
+            .neck = 7,
+            .headRadius = 12,
+            .shoulderHalf = 18,
+            .upperArm = 35,
+            .forearm = 34,
+            .thighRadius = 9.5,
+            .kneeRadius = 7.5,
+            .ankleRadius = 5,
+            .upperArmRadius = 6,
+            .elbowRadius = 5,
+            .wristRadius = 4.4,
+            .handRadius = 6,
+            .chestRadius = 13,
+            .waistRadius = 11.5,
+            .hipRadius = 11};
   Outfit& o = f.outfit;
   o.shirt = o.trousers = o.shoe = palette::Whites();
   o.skin = palette::Skin();
@@ -48,9 +63,10 @@ Camera BatsmanCamera() {
 
 QImage PaintBatsmanTile(int tile) {
   const Figure& figure = BatsmanFigure();
-  return PaintTile(field::BatsmanTileWidth, field::BatsmanTileHeight, Edges::Smooth, [&](QPainter& p) {
-    PaintFigure(p, BatsmanCamera(), figure, Solve(figure.body, figure.bat, BatsmanPose(tile)));
-  });
+  return PaintTile(
+      field::BatsmanTileWidth, field::BatsmanTileHeight, Edges::Smooth, [&](QPainter& p) {
+        PaintFigure(p, BatsmanCamera(), figure, Solve(figure.body, figure.bat, BatsmanPose(tile)));
+      });
 }
 
 QImage PaintBatsmanSheet() {

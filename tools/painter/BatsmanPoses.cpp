@@ -273,44 +273,44 @@ struct Frame {
 };
 
 constexpr std::array<Frame, BatsmanTiles> kFrames = {{
-    {Stance, Stance, 0},             // 0 stance
-    {Stance, PickUp, 0.3},           // 1 bat lifting
-    {Stance, PickUp, 0.65},          // 2
-    {PickUp, PickUp, 0},             // 3
-    {PickUp, BackliftTop, 0.55},     // 4
-    {BackliftTop, BackliftTop, 0},   // 5 ready
-    {DriveStep, DriveStep, 0},       // 6 drive / push
-    {DriveDown, DriveDown, 0},       // 7
-    {DrivePush, DrivePush, 0},       // 8 the push holds here
-    {DriveThrough, DriveThrough, 0}, // 9
-    {DriveFinish, DriveFinish, 0},   // 10
-    {GlanceDown, GlanceDown, 0},     // 11 glance
+    {Stance, Stance, 0},              // 0 stance
+    {Stance, PickUp, 0.3},            // 1 bat lifting
+    {Stance, PickUp, 0.65},           // 2
+    {PickUp, PickUp, 0},              // 3
+    {PickUp, BackliftTop, 0.55},      // 4
+    {BackliftTop, BackliftTop, 0},    // 5 ready
+    {DriveStep, DriveStep, 0},        // 6 drive / push
+    {DriveDown, DriveDown, 0},        // 7
+    {DrivePush, DrivePush, 0},        // 8 the push holds here
+    {DriveThrough, DriveThrough, 0},  // 9
+    {DriveFinish, DriveFinish, 0},    // 10
+    {GlanceDown, GlanceDown, 0},      // 11 glance
     {GlanceDown, GlanceContact, 0.55},
     {GlanceContact, GlanceContact, 0},  // 13 the glance holds here
     {GlanceContact, GlanceFinish, 0.35},
     {GlanceContact, GlanceFinish, 0.7},
-    {GlanceFinish, GlanceFinish, 0},    // 16
-    {HookCocked, HookCocked, 0},        // 17 hook
+    {GlanceFinish, GlanceFinish, 0},  // 16
+    {HookCocked, HookCocked, 0},      // 17 hook
     {HookCocked, HookSwing, 0.55},
-    {HookSwing, HookSwing, 0},          // 19
+    {HookSwing, HookSwing, 0},  // 19
     {HookSwing, HookThrough, 0.6},
-    {HookThrough, HookThrough, 0},      // 21
+    {HookThrough, HookThrough, 0},  // 21
     {HookThrough, HookFinish, 0.4},
     {HookThrough, HookFinish, 0.75},
-    {HookFinish, HookFinish, 0},        // 24
-    {BackliftTop, CutCocked, 0.6},      // 25 cut
+    {HookFinish, HookFinish, 0},    // 24
+    {BackliftTop, CutCocked, 0.6},  // 25 cut
     {CutCocked, CutCocked, 0},
     {CutCocked, CutSlash, 0.6},
-    {CutSlash, CutSlash, 0},            // 28
+    {CutSlash, CutSlash, 0},  // 28
     {CutSlash, CutContact, 0.6},
-    {CutContact, CutContact, 0},        // 30
+    {CutContact, CutContact, 0},  // 30
     {CutContact, CutFinish, 0.25},
     {CutContact, CutFinish, 0.5},
     {CutContact, CutFinish, 0.75},
-    {CutFinish, CutFinish, 0},          // 34
+    {CutFinish, CutFinish, 0},  // 34
     {CutFinish, CutHold, 0.5},
-    {CutHold, CutHold, 0},              // 36
-    {Recover, Recover, 0},              // 37 after the hook or the cut
+    {CutHold, CutHold, 0},  // 36
+    {Recover, Recover, 0},  // 37 after the hook or the cut
 }};
 
 }  // namespace

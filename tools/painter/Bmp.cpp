@@ -28,9 +28,9 @@ void PutHeaders(QByteArray& out, int width, int height, std::uint32_t pixelBytes
   PutU32(out, kInfoHeaderSize);
   PutU32(out, static_cast<std::uint32_t>(width));
   PutU32(out, static_cast<std::uint32_t>(height));  // positive: rows stored bottom-up
-  PutU16(out, 1);                                    // planes
-  PutU16(out, 24);                                   // bits per pixel
-  PutU32(out, 0);                                    // no compression
+  PutU16(out, 1);                                   // planes
+  PutU16(out, 24);                                  // bits per pixel
+  PutU32(out, 0);                                   // no compression
   PutU32(out, pixelBytes);
   PutU32(out, kPixelsPerMetre);
   PutU32(out, kPixelsPerMetre);

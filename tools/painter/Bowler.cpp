@@ -20,12 +20,27 @@ constexpr double kOriginY = field::BowlerTileHeight - 10;
 
 Figure MakeBowler() {
   Figure f;
-  f.body = {.thigh = 50, .shin = 49, .footFront = 18, .footBack = 6,
-            .hipHalf = 9, .spine = 62, .neck = 8, .headRadius = 12,
-            .shoulderHalf = 20, .upperArm = 35, .forearm = 34,
-            .thighRadius = 10, .kneeRadius = 8, .ankleRadius = 5.5,
-            .upperArmRadius = 6.5, .elbowRadius = 5.2, .wristRadius = 4.3, .handRadius = 4.8,
-            .chestRadius = 14.5, .waistRadius = 12.5, .hipRadius = 12};
+  f.body = {.thigh = 50,
+            .shin = 49,
+            .footFront = 18,
+            .footBack = 6,
+            .hipHalf = 9,
+            .spine = 62,
+            .neck = 8,
+            .headRadius = 12,
+            .shoulderHalf = 20,
+            .upperArm = 35,
+            .forearm = 34,
+            .thighRadius = 10,
+            .kneeRadius = 8,
+            .ankleRadius = 5.5,
+            .upperArmRadius = 6.5,
+            .elbowRadius = 5.2,
+            .wristRadius = 4.3,
+            .handRadius = 4.8,
+            .chestRadius = 14.5,
+            .waistRadius = 12.5,
+            .hipRadius = 12};
   Outfit& o = f.outfit;
   o.shirt = o.trousers = o.shoe = palette::Whites();
   o.skin = palette::Skin();
@@ -44,13 +59,16 @@ const Figure& BowlerFigure() {
   return figure;
 }
 
-Camera BowlerCamera() { return {kOriginX, kOriginY}; }
+Camera BowlerCamera() {
+  return {kOriginX, kOriginY};
+}
 
 QImage PaintBowlerTile(int tile) {
   const Figure& figure = BowlerFigure();
-  return PaintTile(field::BowlerTileWidth, field::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
-    PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
-  });
+  return PaintTile(
+      field::BowlerTileWidth, field::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
+        PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
+      });
 }
 
 QImage PaintBowlerSheet() {

@@ -310,20 +310,20 @@ Pose HandsOnHips() {  // at rest for the rest of the ball, watching the batsman
 }
 
 constexpr std::array<Pose (*)(), 14> kDelivery = {
-    TakeOff,         // 25
-    Airborne,        // 26
-    BackFootLands,   // 27
-    FrontLegReaches, // 28
-    FrontFootLands,  // 29
-    ArmBehindHead,   // 30
-    ArmOverTop,      // 31
-    LettingGo,       // 32
-    Released,        // 33
-    ArmComesDown,    // 34
-    ArmAcross,       // 35
-    RunningOn,       // 36
-    SlowingDown,     // 37
-    HandsOnHips,     // 38
+    TakeOff,          // 25
+    Airborne,         // 26
+    BackFootLands,    // 27
+    FrontLegReaches,  // 28
+    FrontFootLands,   // 29
+    ArmBehindHead,    // 30
+    ArmOverTop,       // 31
+    LettingGo,        // 32
+    Released,         // 33
+    ArmComesDown,     // 34
+    ArmAcross,        // 35
+    RunningOn,        // 36
+    SlowingDown,      // 37
+    HandsOnHips,      // 38
 };
 
 }  // namespace

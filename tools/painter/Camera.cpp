@@ -13,10 +13,16 @@ QPointF Camera::Project(Vec3 p) const {
   return {originX + p.x, originY - (p.z * kCos + p.y * kSin)};
 }
 
-double Camera::Depth(Vec3 p) const { return p.y; }
+double Camera::Depth(Vec3 p) const {
+  return p.y;
+}
 
-Vec3 Camera::TowardCamera() const { return {0, -kCos, kSin}; }
+Vec3 Camera::TowardCamera() const {
+  return {0, -kCos, kSin};
+}
 
-QPointF Camera::ProjectDirection(Vec3 d) const { return {d.x, -(d.z * kCos + d.y * kSin)}; }
+QPointF Camera::ProjectDirection(Vec3 d) const {
+  return {d.x, -(d.z * kCos + d.y * kSin)};
+}
 
 }  // namespace paint

@@ -28,7 +28,9 @@ QImage OnGrass(const QImage& tile) {
 }
 
 // Small tiles are shown enlarged, pixel for pixel.
-int Zoom(const AssetFile& f) { return std::max(1, 128 / std::max(f.tileWidth, f.tileHeight)); }
+int Zoom(const AssetFile& f) {
+  return std::max(1, 128 / std::max(f.tileWidth, f.tileHeight));
+}
 
 int SectionHeight(const AssetFile& f) {
   const int w = f.tileWidth * Zoom(f), h = f.tileHeight * Zoom(f);
@@ -45,8 +47,8 @@ int PaintSection(QPainter& p, const AssetFile& f, int top) {
   p.setPen(Qt::white);
   p.drawText(kGap, top + kLabel - 3, QString::fromLatin1(f.name));
   for (int tile = 0; tile < f.tilesDrawn; ++tile) {
-    const QRect from((tile % columns) * f.tileWidth, (tile / columns) * f.tileHeight,
-                     f.tileWidth, f.tileHeight);
+    const QRect from((tile % columns) * f.tileWidth, (tile / columns) * f.tileHeight, f.tileWidth,
+                     f.tileHeight);
     const int x = kGap + (tile % perRow) * (w + kGap);
     const int y = top + kLabel + (tile / perRow) * (h + kLabel + kGap);
     p.drawText(x, y + kLabel - 3, QString::number(tile));

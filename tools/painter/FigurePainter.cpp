@@ -93,8 +93,8 @@ void AddLeg(Parts& parts, const Camera& c, const Figure& f, Vec3 hip, Vec3 knee,
             [=, &c](QPainter& p) { PaintShoe(p, c, heel, toe, o); });
 }
 
-void AddArm(Parts& parts, const Camera& c, const Figure& f, Vec3 shoulder, Vec3 elbow,
-            Vec3 hand, bool bowlingHand, bool holdsBat) {
+void AddArm(Parts& parts, const Camera& c, const Figure& f, Vec3 shoulder, Vec3 elbow, Vec3 hand,
+            bool bowlingHand, bool holdsBat) {
   const Body& b = f.body;
   const Outfit& o = f.outfit;
   parts.Add(parts.DepthOf(shoulder, elbow), [=, &c](QPainter& p) {
@@ -157,9 +157,9 @@ void AddShirt(Parts& parts, const Camera& c, const Figure& f, const Joints& j) {
   const Vec3 ribs = j.chestRight * (b.shoulderHalf * 0.45);
   const Vec3 hem = Lerp(j.waist, j.pelvis, 0.35);
   parts.Add(c.Depth(j.chest) + kTrunkBack, [=, &c](QPainter& p) {
-    const std::vector<QPointF> centres{
-        c.Project(j.shoulderL), c.Project(j.shoulderR), c.Project(j.chest - ribs),
-        c.Project(j.chest + ribs), c.Project(hem - hips), c.Project(hem + hips)};
+    const std::vector<QPointF> centres{c.Project(j.shoulderL),    c.Project(j.shoulderR),
+                                       c.Project(j.chest - ribs), c.Project(j.chest + ribs),
+                                       c.Project(hem - hips),     c.Project(hem + hips)};
     const double shoulder = b.upperArmRadius + 1.5, chest = b.chestRadius * 0.85;
     const double waist = b.waistRadius * 0.85;
     PaintBlob(p, HullPath(centres, {shoulder, shoulder, chest, chest, waist, waist}),

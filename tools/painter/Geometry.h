@@ -6,7 +6,6 @@
 
 #include "core/model/FieldGeometry.h"
 
-
 namespace art {
 
 // The ground point (a 16x16 tile's corner) is shown by the pixel (8, 9) of the
@@ -19,9 +18,15 @@ inline constexpr int BallCentreX = GroundMarkX;
 inline constexpr int BallCentreY = GroundMarkY - BallRadius - 1;  // 4: resting on its shadow
 
 // Screen point of a ground point, and of a ball at a height above it.
-constexpr int GroundScreenX(int groundX) { return groundX + GroundMarkX; }
-constexpr int GroundScreenY(int groundY) { return groundY + GroundMarkY; }
-constexpr int BallScreenY(int groundY, int height) { return groundY - height + BallCentreY; }
+constexpr int GroundScreenX(int groundX) {
+  return groundX + GroundMarkX;
+}
+constexpr int GroundScreenY(int groundY) {
+  return groundY + GroundMarkY;
+}
+constexpr int BallScreenY(int groundY, int height) {
+  return groundY - height + BallCentreY;
+}
 
 // The stumps at the batting end. The ball is tested the tick its ground point
 // passes y 150, on average half a tick's travel beyond it: 4 at the middle pace.
@@ -33,9 +38,9 @@ inline constexpr int StumpsLeft =
 inline constexpr int StumpsRight =
     field::WicketRight - 1 + BallCentreX - BallRadius - field::BattingStumpsX;  // 21
 // The top of the bails: the lowest ball that goes over just clears them.
-inline constexpr int BailsTop = BallScreenY(StumpsCrossingY, field::WicketHeight - 1) +
-                                BallRadius - field::BattingStumpsY;  // 1
-inline constexpr int StumpsBase = field::StumpsTileSize - 1;         // the ground under them
+inline constexpr int BailsTop = BallScreenY(StumpsCrossingY, field::WicketHeight - 1) + BallRadius -
+                                field::BattingStumpsY;        // 1
+inline constexpr int StumpsBase = field::StumpsTileSize - 1;  // the ground under them
 inline constexpr int StumpsCentreX = (StumpsLeft + StumpsRight) / 2;
 // The pitch's centre line runs through both sets of stumps.
 inline constexpr int PitchCentreX = field::BattingStumpsX + StumpsCentreX;  // 332
@@ -52,16 +57,18 @@ inline constexpr int WideBandScreenBottom = GroundScreenY(field::WideBandBottom)
 // The batsman's tile (drawn at (180, 0)). The pads are where a ball of the
 // body test's low zone touches. (The high zone's balls meet his head and
 // chest, which lean over the off side above the pads.)
-inline constexpr int PadsScreenLeft = field::PadsLeft + 1 + BallCentreX + BallRadius;     // 336
-inline constexpr int PadsScreenRight = field::PadsRight - 1 + BallCentreX - BallRadius;   // 349
-inline constexpr int PadsTileLeft = PadsScreenLeft - field::BatsmanSpriteX;      // 156
-inline constexpr int PadsTileRight = PadsScreenRight - field::BatsmanSpriteX;    // 169
+inline constexpr int PadsScreenLeft = field::PadsLeft + 1 + BallCentreX + BallRadius;    // 336
+inline constexpr int PadsScreenRight = field::PadsRight - 1 + BallCentreX - BallRadius;  // 349
+inline constexpr int PadsTileLeft = PadsScreenLeft - field::BatsmanSpriteX;              // 156
+inline constexpr int PadsTileRight = PadsScreenRight - field::BatsmanSpriteX;            // 169
 // His feet are planted on the body line, soles a few pixels below the shadow
 // of a ball there, so a ball stopped at the line is drawn on his pads.
 inline constexpr int FeetTileY = GroundScreenY(field::BodyLineY) + 6;  // 191
 // Where the bat meets the ball in a drive and in a glance (tile x).
-inline constexpr int DriveBatTileX = GroundScreenX(field::DriveLineX) - field::BatsmanSpriteX;    // 128
-inline constexpr int GlanceBatTileX = GroundScreenX(field::GlanceLineX) - field::BatsmanSpriteX;  // 148
+inline constexpr int DriveBatTileX =
+    GroundScreenX(field::DriveLineX) - field::BatsmanSpriteX;  // 128
+inline constexpr int GlanceBatTileX =
+    GroundScreenX(field::GlanceLineX) - field::BatsmanSpriteX;  // 148
 
 // The bowler at the release (tile 33 drawn at (184, 170)): his hand lets go of
 // the ball where it would be drawn before its first step, 170 above the

@@ -1,10 +1,10 @@
-#include "core/model/FieldGeometry.h"
 #include "painter/Ground.h"
 
 #include <QPainter>
 #include <algorithm>
 #include <cmath>
 
+#include "core/model/FieldGeometry.h"
 #include "painter/Pitch.h"
 #include "painter/Stands.h"
 
@@ -15,7 +15,9 @@ double PitchHalfWidth(double y) {
   return PitchHalfWidthAtStumps + Widening * (y - art::BattingCreaseY);
 }
 
-double Across(double x, double y) { return (x - art::PitchCentreX) / (y - VanishY); }
+double Across(double x, double y) {
+  return (x - art::PitchCentreX) / (y - VanishY);
+}
 
 double BoundaryY(double x) {
   const double dx = x - art::PitchCentreX;

@@ -16,7 +16,9 @@ QPainterPath Oval(QPointF centre, double rx, double ry) {
 }
 
 // How squarely the face looks at the camera: 1 straight at it, -1 away.
-double Facing(const Camera& c, const Joints& j) { return Dot(j.gaze, c.TowardCamera()); }
+double Facing(const Camera& c, const Joints& j) {
+  return Dot(j.gaze, c.TowardCamera());
+}
 
 void PaintGrille(QPainter& p, QPointF face, double rx, double ry, const Tone& grille) {
   p.setPen(QPen(grille.line, 1.6));
@@ -51,7 +53,8 @@ void PaintHelmet(QPainter& p, const Camera& c, const Figure& f, const Joints& j)
   p.setBrush(f.outfit.skin.line);
   const double eyeY = face.y() - ry * 0.32;
   for (double side : {-0.42, 0.42}) {
-    if (facing > 0.25 || side * look.x() > 0) p.drawEllipse(QPointF(face.x() + rx * side, eyeY), 1.1, 1.0);
+    if (facing > 0.25 || side * look.x() > 0)
+      p.drawEllipse(QPointF(face.x() + rx * side, eyeY), 1.1, 1.0);
   }
   PaintGrille(p, face + QPointF(look.x() * 1.5, 1.5), rx * 1.05, ry * 0.85, f.outfit.grille);
   // The peak shades the eyes and juts out the way he looks.

@@ -1,9 +1,9 @@
 #include "painter/Markers.h"
 
 #include <QPainter>
+#include <QPainterPath>
 #include <QRadialGradient>
 #include <cmath>
-#include <QPainterPath>
 #include <numbers>
 
 #include "painter/Geometry.h"
@@ -90,7 +90,8 @@ QImage PaintBallTile(int tile) {
 }
 
 QImage PaintBallSheet() {
-  return PaintSheet(field::BallTileSize, field::BallTileSize, BallTiles, 1, BallTiles, PaintBallTile);
+  return PaintSheet(field::BallTileSize, field::BallTileSize, BallTiles, 1, BallTiles,
+                    PaintBallTile);
 }
 
 }  // namespace paint

@@ -59,7 +59,8 @@ void PaintEarth(QImage& ground) {
     const int to = static_cast<int>(std::ceil(art::PitchCentreX + half + 2));
     for (int x = std::max(0, from); x <= std::min(ground.width() - 1, to); ++x) {
       const double inside = half - std::abs(x - art::PitchCentreX);
-      const double edge = std::min({inside, y - ground::PitchTopY + 0.0, ground::PitchBottomY - y + 0.0});
+      const double edge =
+          std::min({inside, y - ground::PitchTopY + 0.0, ground::PitchBottomY - y + 0.0});
       if (edge < -1.5) continue;
       const double cover = std::clamp((edge + 1.5) / 4.0, 0.0, 1.0);
       line[x] = Mix(line[x], EarthAt(x, y), cover);
@@ -69,7 +70,9 @@ void PaintEarth(QImage& ground) {
 
 // A crease line in perspective at the bowler's end: x for a row on a line
 // `across` from the centre line.
-double LineX(double across, double y) { return art::PitchCentreX + across * (y - ground::VanishY); }
+double LineX(double across, double y) {
+  return art::PitchCentreX + across * (y - ground::VanishY);
+}
 
 void PaintBattingEnd(QPainter& p) {
   const int left = art::WideLineLeft - 2, right = art::WideLineRight + 1;  // the lines' columns

@@ -5,10 +5,14 @@
 namespace paint {
 namespace {
 
-double Mix(double a, double b, double t) { return a + (b - a) * t; }
+double Mix(double a, double b, double t) {
+  return a + (b - a) * t;
+}
 
 // Directions blend along the shorter way round and keep unit length.
-Vec3 Turn(Vec3 a, Vec3 b, double t) { return Normalised(Lerp(Normalised(a), Normalised(b), t)); }
+Vec3 Turn(Vec3 a, Vec3 b, double t) {
+  return Normalised(Lerp(Normalised(a), Normalised(b), t));
+}
 
 QColor Scaled(QColor c, double k) {
   auto channel = [k](int v) { return std::clamp(static_cast<int>(v * k + 0.5), 0, 255); };
@@ -53,8 +57,8 @@ Pose Turned(const Pose& pose, double degrees) {
   auto turn = [x, y](Vec3 v) { return x * v.x + y * v.y + Vec3{0, 0, v.z}; };
   Pose p = pose;
   for (Vec3* v : {&p.pelvis, &p.spine, &p.headTilt, &p.gaze, &p.handL, &p.handR, &p.elbowL,
-                  &p.elbowR, &p.ankleL, &p.ankleR, &p.kneeL, &p.kneeR, &p.toeL, &p.toeR,
-                  &p.batTop, &p.batDir, &p.batFace}) {
+                  &p.elbowR, &p.ankleL, &p.ankleR, &p.kneeL, &p.kneeR, &p.toeL, &p.toeR, &p.batTop,
+                  &p.batDir, &p.batFace}) {
     *v = turn(*v);
   }
   p.hipYaw += degrees;

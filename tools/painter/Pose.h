@@ -38,10 +38,10 @@ struct Pose {
   Vec3 kneeL{0, 1, 0}, kneeR{0, 1, 0};  // the way each knee points
   Vec3 toeL{0, 1, 0}, toeR{0, 1, 0};    // from the ankle towards the toes
   bool holdsBat = false;
-  Vec3 batTop;                        // top of the handle
-  Vec3 batDir{0, 0, -1};              // from the handle down to the toe of the blade
-  Vec3 batFace{0, -1, 0};             // the way the face of the blade looks
-  bool ballInHand = false;            // the bowler carries the ball in his right hand
+  Vec3 batTop;              // top of the handle
+  Vec3 batDir{0, 0, -1};    // from the handle down to the toe of the blade
+  Vec3 batFace{0, -1, 0};   // the way the face of the blade looks
+  bool ballInHand = false;  // the bowler carries the ball in his right hand
 };
 
 // A pose part way from a to b (t from 0 to 1).

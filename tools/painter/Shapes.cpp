@@ -42,7 +42,9 @@ QPointF Unit(QPointF v) {
 
 }  // namespace
 
-QPointF LightDirection() { return Unit(QPointF(-0.75, -0.66)); }
+QPointF LightDirection() {
+  return Unit(QPointF(-0.75, -0.66));
+}
 
 QPainterPath CapsulePath(QPointF a, QPointF b, double ra, double rb) {
   std::vector<QPointF> centres{a, b};

@@ -1,4 +1,3 @@
-#include "core/model/FieldGeometry.h"
 #include "painter/Stands.h"
 
 #include <QPainter>
@@ -6,6 +5,7 @@
 #include <array>
 #include <cmath>
 
+#include "core/model/FieldGeometry.h"
 #include "painter/Ground.h"
 
 namespace paint {
@@ -20,12 +20,14 @@ const QColor kBoard(16, 20, 28);
 const QColor kBoardEdge(78, 88, 104);
 
 const std::array<QColor, 8> kShirts = {
-    QColor(226, 226, 220), QColor(200, 44, 48), QColor(40, 90, 170), QColor(236, 196, 60),
+    QColor(226, 226, 220), QColor(200, 44, 48),  QColor(40, 90, 170),  QColor(236, 196, 60),
     QColor(60, 140, 80),   QColor(230, 120, 40), QColor(120, 60, 140), QColor(40, 40, 44)};
 const std::array<QColor, 4> kHeads = {QColor(222, 176, 140), QColor(150, 100, 70),
                                       QColor(90, 60, 40), QColor(240, 210, 170)};
 
-double Hash01(int x, int y, int salt) { return (ground::Speckle(x, y, salt) + 1) / 2; }
+double Hash01(int x, int y, int salt) {
+  return (ground::Speckle(x, y, salt) + 1) / 2;
+}
 
 // The crowd: a head and shirt every few pixels, an empty seat now and then,
 // tiers of concrete between the rows, darker towards the roof.
@@ -45,9 +47,9 @@ QRgb CrowdAt(int x, int y) {
 }
 
 QColor BoardColour(int x) {
-  static const std::array<QColor, 6> colours = {QColor(28, 70, 160), QColor(236, 196, 40),
+  static const std::array<QColor, 6> colours = {QColor(28, 70, 160),   QColor(236, 196, 40),
                                                 QColor(240, 240, 236), QColor(196, 36, 40),
-                                                QColor(24, 120, 72), QColor(30, 30, 36)};
+                                                QColor(24, 120, 72),   QColor(30, 30, 36)};
   return colours[static_cast<size_t>((x / 53) % static_cast<int>(colours.size()))];
 }
 
@@ -73,7 +75,10 @@ void PaintRope(QPainter& p) {
   QPainterPath rope;
   for (int x = 0; x <= field::ScreenWidth; x += 4) {
     const QPointF at(x, ground::BoundaryY(x) + 0.5);
-    if (x == 0) rope.moveTo(at); else rope.lineTo(at);
+    if (x == 0)
+      rope.moveTo(at);
+    else
+      rope.lineTo(at);
   }
   p.setBrush(Qt::NoBrush);
   p.setPen(QPen(QColor(40, 60, 30), 3.2));

@@ -12,8 +12,8 @@ namespace {
 constexpr int kStumpWidth = 3;
 constexpr int kBailHeight = 2;
 constexpr int kStumpTop = art::BailsTop + kBailHeight;  // the bails sit in grooves on top
-constexpr std::array<int, 3> kStumpLeft = {
-    art::StumpsLeft, art::StumpsCentreX - kStumpWidth / 2, art::StumpsRight - kStumpWidth + 1};
+constexpr std::array<int, 3> kStumpLeft = {art::StumpsLeft, art::StumpsCentreX - kStumpWidth / 2,
+                                           art::StumpsRight - kStumpWidth + 1};
 
 const QColor kWoodLight(252, 248, 232);
 const QColor kWood(228, 216, 180);

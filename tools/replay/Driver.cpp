@@ -1,4 +1,3 @@
-#include "core/model/FieldGeometry.h"
 #include "Driver.h"
 
 #include <iostream>
@@ -6,11 +5,11 @@
 
 #include "ControlNames.h"
 #include "EventJson.h"
-#include "ScorecardJson.h"
 #include "Json.h"
+#include "ScorecardJson.h"
+#include "core/model/FieldGeometry.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
-
 
 Driver::Driver(std::istream& script, std::ostream& out)
     : script_(script),
@@ -32,7 +31,9 @@ Driver::Driver(std::istream& script, std::ostream& out)
 
 // Events are written as they happen; one told inside a tick comes before
 // that tick's line of draws.
-void Driver::OnEvent(const GameEvent& event) { Emit(EventJson(event)); }
+void Driver::OnEvent(const GameEvent& event) {
+  Emit(EventJson(event));
+}
 
 // Every effect started, with the tick it starts in.
 void Driver::Play(SoundEffect effect) {

@@ -3,17 +3,15 @@
 // display surface offscreen and recording every call, driven by a script of
 // clicks, keys and timer ticks, writing what happens as JSON Lines.
 
+#include <QImage>
+#include <QPointer>
 #include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
 
-#include <QImage>
-#include <QPointer>
-
 #include "ReplayForms.h"
 #include "Script.h"
-#include "fakes/Fakes.h"
 #include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
@@ -23,6 +21,7 @@
 #include "core/sound/SoundCues.h"
 #include "core/sound/SoundGate.h"
 #include "core/tick/FrameTables.h"
+#include "fakes/Fakes.h"
 
 class DisplayWidget;
 

@@ -1,8 +1,8 @@
 // What the replay driver writes: display calls, printed values, saved frames.
 #include <QImageWriter>
 
-#include "Driver.h"
 #include "ControlNames.h"
+#include "Driver.h"
 #include "Json.h"
 #include "StateFields.h"
 #include "qt/display/DisplayWidget.h"
@@ -46,9 +46,12 @@ std::string Driver::CallJson(const fakes::Call& call) const {
 }
 
 std::optional<std::string> Driver::ControlJson(const std::string& name) const {
-  if (const auto t = TextNames().find(name); t != TextNames().end()) return json::Quote(forms_.Text(t->second));
-  if (const auto o = OptionNames().find(name); o != OptionNames().end()) return json::Bool(forms_.Value(o->second));
-  if (const auto b = CheckNames().find(name); b != CheckNames().end()) return json::Bool(forms_.Ticked(b->second));
+  if (const auto t = TextNames().find(name); t != TextNames().end())
+    return json::Quote(forms_.Text(t->second));
+  if (const auto o = OptionNames().find(name); o != OptionNames().end())
+    return json::Bool(forms_.Value(o->second));
+  if (const auto b = CheckNames().find(name); b != CheckNames().end())
+    return json::Bool(forms_.Ticked(b->second));
   if (name == "Timer1.Interval") return json::Number(static_cast<long long>(timer_.Interval()));
   if (name == "Timer1.Enabled") return json::Bool(timer_.Enabled());
   return std::nullopt;
@@ -84,7 +87,9 @@ void WritePng(const Command& c, const QImage& picture) {
 
 }  // namespace
 
-void Driver::SaveFrame(const Command& c) { WritePng(c, widget_ ? widget_->Frame() : lastFrame_); }
+void Driver::SaveFrame(const Command& c) {
+  WritePng(c, widget_ ? widget_->Frame() : lastFrame_);
+}
 
 // The scorecard window of the match so far, at its default size, as a picture.
 void Driver::SaveScorecard(const Command& c) {

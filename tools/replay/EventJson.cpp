@@ -29,9 +29,12 @@ std::string FieldsOf(const GameEvent& e) {
       return Field("outcome", e.outcome) + Field("runs", e.runs) + Field("wicket", e.wicket) +
              Field("wide", e.wide) + Field("team_runs", e.teamRuns) +
              Field("team_wickets", e.teamWickets);
-    case EventKind::InningsEnded: return Field("innings", e.innings);
-    case EventKind::MatchEnded: return Field("result", e.result);
-    default: return "";
+    case EventKind::InningsEnded:
+      return Field("innings", e.innings);
+    case EventKind::MatchEnded:
+      return Field("result", e.result);
+    default:
+      return "";
   }
 }
 

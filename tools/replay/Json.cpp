@@ -10,11 +10,21 @@ std::string Quote(const std::string& text) {
   std::string out = "\"";
   for (unsigned char c : text) {
     switch (c) {
-      case '"': out += "\\\""; break;
-      case '\\': out += "\\\\"; break;
-      case '\n': out += "\\n"; break;
-      case '\r': out += "\\r"; break;
-      case '\t': out += "\\t"; break;
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
       default:
         if (c < 0x20) {
           char buffer[8];
@@ -35,6 +45,8 @@ std::string Number(float value) {
   return std::string(buffer, result.ptr);
 }
 
-std::string Number(long long value) { return std::to_string(value); }
+std::string Number(long long value) {
+  return std::to_string(value);
+}
 
 }  // namespace json

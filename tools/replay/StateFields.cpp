@@ -10,10 +10,18 @@ namespace {
 
 using Getter = std::function<std::string(const MatchState&)>;
 
-std::string ToJson(i16 v) { return json::Number(static_cast<long long>(v)); }
-std::string ToJson(float v) { return json::Number(v); }
-std::string ToJson(bool v) { return json::Bool(v); }
-std::string ToJson(const std::string& v) { return json::Quote(v); }
+std::string ToJson(i16 v) {
+  return json::Number(static_cast<long long>(v));
+}
+std::string ToJson(float v) {
+  return json::Number(v);
+}
+std::string ToJson(bool v) {
+  return json::Bool(v);
+}
+std::string ToJson(const std::string& v) {
+  return json::Quote(v);
+}
 
 template <std::size_t N>
 std::string ToJson(const std::array<i16, N>& table) {
@@ -127,4 +135,6 @@ std::optional<std::string> StateFieldJson(const MatchState& s, const std::string
   return it->second(s);
 }
 
-bool IsStateField(const std::string& name) { return Fields().count(name) > 0; }
+bool IsStateField(const std::string& name) {
+  return Fields().count(name) > 0;
+}

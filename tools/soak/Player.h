@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/Fakes.h"
 #include "core/game/Game.h"
+#include "fakes/Fakes.h"
 
 namespace soak {
 

@@ -10,10 +10,10 @@
 #include <vector>
 
 #include "Report.h"
-#include "fakes/Fakes.h"
 #include "core/game/Game.h"
 #include "core/replay/InstantReplay.h"
 #include "core/scoring/BallByBall.h"
+#include "fakes/Fakes.h"
 
 namespace soak {
 
@@ -85,7 +85,8 @@ struct World : fakes::GameOn<> {
 
   BallWatch watch;
   scorecard::BallByBall record;
-  InstantReplay replay;  // R, pressed at any moment, stands in front of the display  // the scorecard's ball-by-ball record, kept from the events
+  InstantReplay replay;  // R, pressed at any moment, stands in front of the display  // the
+                         // scorecard's ball-by-ball record, kept from the events
   std::shared_ptr<CheckingDisplay> display;  // the current match's
 };
 

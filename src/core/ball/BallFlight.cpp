@@ -5,9 +5,10 @@
 // at a rate that shrinks each tick, and is sent up again whenever it drops
 // under 8 pixels.
 
+#include "core/ball/BallFlight.h"
+
 #include <cmath>
 
-#include "core/ball/BallFlight.h"
 #include "core/model/MatchState.h"
 
 namespace {

@@ -4,6 +4,7 @@
 // ball's course once a shot has been played.
 
 #include "core/ball/Crease.h"
+
 #include "core/model/FieldGeometry.h"
 #include "core/model/MatchState.h"
 #include "core/model/Outcome.h"
@@ -11,12 +12,15 @@
 namespace {
 using namespace field;
 
-float Height(const MatchState& s) { return s.BallY - static_cast<float>(s.BallSpriteY); }
+float Height(const MatchState& s) {
+  return s.BallY - static_cast<float>(s.BallSpriteY);
+}
 
 // Once, when an unplayed ball first comes past y 176: a low ball at the pads or
 // a high one at the body is stopped dead.
 void CheckBody(MatchState& s) {
-  if (s.BallPastBat || s.ShotPlayed || !(s.BallY < BodyLineY) || s.BatsmanSpriteX != BatsmanSpriteX) return;
+  if (s.BallPastBat || s.ShotPlayed || !(s.BallY < BodyLineY) || s.BatsmanSpriteX != BatsmanSpriteX)
+    return;
   s.BallPastBat = true;
   const float h = Height(s);
   if (s.BallX > PadsLeft && s.BallX < PadsRight && h < PadsTop) s.BallStopped = true;

@@ -3,9 +3,10 @@
 // height falls at the rate that brings it to the ground just as the ground
 // point reaches the spot, so a shorter ball comes down more steeply.
 
+#include "core/ball/Launch.h"
+
 #include <cmath>
 
-#include "core/ball/Launch.h"
 #include "core/model/FieldGeometry.h"
 #include "core/model/MatchState.h"
 

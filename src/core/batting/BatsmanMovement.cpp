@@ -13,7 +13,6 @@ constexpr i16 kCreaseRight = 350;
 constexpr i16 kAcceleration = 3;  // pixels per tick, gained every tick a key is held
 }  // namespace crease
 
-
 }  // namespace
 
 void MoveBatsman(MatchState& s) {

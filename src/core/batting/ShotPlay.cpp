@@ -80,6 +80,9 @@ void PlayShot(Match& g) {
   ResolveShot(g);
   s.ShotPlayed = true;
   s.ShotFrameBase = s.BallCounter;  // the shot animation counts its ticks from here
-  g.Tell({.kind = EventKind::ShotPlayed, .shot = s.ShotCode, .timingLine = s.TimingLine,
-          .danger = s.ShotDanger, .outcome = s.OutcomeText});
+  g.Tell({.kind = EventKind::ShotPlayed,
+          .shot = s.ShotCode,
+          .timingLine = s.TimingLine,
+          .danger = s.ShotDanger,
+          .outcome = s.OutcomeText});
 }

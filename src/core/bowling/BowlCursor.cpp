@@ -5,6 +5,7 @@
 // overshoot by one tick's velocity and is put back on the edge the tick after.
 
 #include "core/bowling/BowlCursor.h"
+
 #include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
 

@@ -4,9 +4,10 @@
 // of and below the cursor's corner, and the faster the ball, the wider the
 // bowler's error around it.
 
+#include "core/bowling/PitchSpot.h"
+
 #include <array>
 
-#include "core/bowling/PitchSpot.h"
 #include "core/model/Match.h"
 
 namespace {

@@ -14,8 +14,6 @@
 #include "core/ports/CommentaryOutput.h"
 #include "core/ports/Events.h"
 
-
-
 class Commentary : public EventListener {
  public:
   Commentary();

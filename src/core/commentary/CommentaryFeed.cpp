@@ -16,7 +16,9 @@ void CommentaryFeed::OnEvent(const GameEvent& event) {
   if (event.kind == EventKind::MatchEnded) Show(commentary_.Update(SituationOf(game_)));
 }
 
-void CommentaryFeed::OnSettled() { Show(commentary_.Update(SituationOf(game_))); }
+void CommentaryFeed::OnSettled() {
+  Show(commentary_.Update(SituationOf(game_)));
+}
 
 void CommentaryFeed::Show(const CommentaryLines& lines) {
   if (lines == shown_) return;

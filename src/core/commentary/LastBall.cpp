@@ -37,8 +37,7 @@ std::string BallRecord::Result(const GameEvent& scored) const {
   if (scored.runs == 1) return std::string(words::kOneRun);
   if (scored.runs > 1) return Fill(words::kRuns, {std::to_string(scored.runs)});
   if (pads_) return std::string(words::kPads);
-  if (shot_ && !batHit_)
-    return std::string(words::kPlayedAndMissed);
+  if (shot_ && !batHit_) return std::string(words::kPlayedAndMissed);
   return std::string(words::kDotBall);
 }
 

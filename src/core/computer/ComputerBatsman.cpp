@@ -1,7 +1,8 @@
+#include "core/computer/ComputerBatsman.h"
+
 #include "core/batting/ShotPlay.h"
 #include "core/model/Match.h"
 #include "core/model/Outcome.h"
-#include "core/computer/ComputerBatsman.h"
 
 namespace {
 

@@ -3,12 +3,12 @@
 #include <cmath>
 
 #include "core/ball/NewBall.h"
+#include "core/game/MapRecovery.h"
+#include "core/game/StartingMarks.h"
 #include "core/input/Keyboard.h"
 #include "core/model/NumberText.h"
 #include "core/scoring/Scoring.h"
 #include "core/tick/FrameTables.h"
-#include "core/game/MapRecovery.h"
-#include "core/game/StartingMarks.h"
 #include "core/tick/GameTick.h"
 
 namespace {
@@ -152,9 +152,13 @@ void Game::CloseRequested() {
   if (matchRunning_) S.QuitGame = true;
 }
 
-void Game::SetTickInterval(i16 milliseconds) { P.timer->SetInterval(milliseconds); }
+void Game::SetTickInterval(i16 milliseconds) {
+  P.timer->SetInterval(milliseconds);
+}
 
-std::int64_t Game::TimeOfDay() const { return P.clock->MillisecondsSinceMidnight(); }
+std::int64_t Game::TimeOfDay() const {
+  return P.clock->MillisecondsSinceMidnight();
+}
 
 void Game::ShowResult(const std::string& line) {
   P.forms->HideOptions();

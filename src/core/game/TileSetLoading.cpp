@@ -45,7 +45,8 @@ bool Game::LoadTileSets() {
       P.forms->MessageBox(TooSmall(bitmap));
       return false;
     }
-    S.*kTileSetSlots[i].slot = S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
+    S.*kTileSetSlots[i].slot =
+        S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
   }
   return true;
 }

@@ -1,7 +1,7 @@
 #include "core/input/KeyProcedures.h"
 
-#include "core/bowling/PitchSpot.h"
 #include "core/batting/ShotPlay.h"
+#include "core/bowling/PitchSpot.h"
 #include "core/model/Match.h"
 #include "core/model/Outcome.h"
 
@@ -37,15 +37,33 @@ void ChooseShot(Match& g, int code) {
 
 }  // namespace
 
-void KeyCursorLeft(Match& g) { SetIfBowling(g, &MatchState::LeftHeld); }
-void KeyCursorRight(Match& g) { SetIfBowling(g, &MatchState::RightHeld); }
-void KeyCursorUp(Match& g) { SetIfBowling(g, &MatchState::UpHeld); }
-void KeyCursorDown(Match& g) { SetIfBowling(g, &MatchState::DownHeld); }
-void KeyBatLeft(Match& g) { SetIfBatting(g, &MatchState::BatLeftHeld); }
-void KeyBatRight(Match& g) { SetIfBatting(g, &MatchState::BatRightHeld); }
-void KeySlowBall(Match& g) { ChoosePace(g, 2); }
-void KeyMediumBall(Match& g) { ChoosePace(g, 1); }
-void KeyFastBall(Match& g) { ChoosePace(g, 0); }
+void KeyCursorLeft(Match& g) {
+  SetIfBowling(g, &MatchState::LeftHeld);
+}
+void KeyCursorRight(Match& g) {
+  SetIfBowling(g, &MatchState::RightHeld);
+}
+void KeyCursorUp(Match& g) {
+  SetIfBowling(g, &MatchState::UpHeld);
+}
+void KeyCursorDown(Match& g) {
+  SetIfBowling(g, &MatchState::DownHeld);
+}
+void KeyBatLeft(Match& g) {
+  SetIfBatting(g, &MatchState::BatLeftHeld);
+}
+void KeyBatRight(Match& g) {
+  SetIfBatting(g, &MatchState::BatRightHeld);
+}
+void KeySlowBall(Match& g) {
+  ChoosePace(g, 2);
+}
+void KeyMediumBall(Match& g) {
+  ChoosePace(g, 1);
+}
+void KeyFastBall(Match& g) {
+  ChoosePace(g, 0);
+}
 
 void KeyBowl(Match& g) {
   if (BowlingGate(g)) StartRunUpOrChooseSpot(g);
@@ -63,8 +81,18 @@ void KeySpace(Match& g) {
   PlayShot(g);
 }
 
-void KeyDefensive(Match& g) { ChooseShot(g, shot::kDefensive); }
-void KeyDrive(Match& g) { ChooseShot(g, shot::kDrive); }
-void KeyGlance(Match& g) { ChooseShot(g, shot::kGlance); }
-void KeyHook(Match& g) { ChooseShot(g, shot::kHook); }
-void KeyCut(Match& g) { ChooseShot(g, shot::kCut); }
+void KeyDefensive(Match& g) {
+  ChooseShot(g, shot::kDefensive);
+}
+void KeyDrive(Match& g) {
+  ChooseShot(g, shot::kDrive);
+}
+void KeyGlance(Match& g) {
+  ChooseShot(g, shot::kGlance);
+}
+void KeyHook(Match& g) {
+  ChooseShot(g, shot::kHook);
+}
+void KeyCut(Match& g) {
+  ChooseShot(g, shot::kCut);
+}

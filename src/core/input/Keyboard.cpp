@@ -14,11 +14,11 @@ struct KeyBinding {
 
 // Looked up in this order; the first equal code acts.
 constexpr KeyBinding kKeyDown[] = {
-    {key::kLeft, KeyCursorLeft},  {key::kRight, KeyCursorRight}, {key::kUp, KeyCursorUp},
-    {key::kDown, KeyCursorDown},  {key::kZ, KeyBatLeft},         {key::kX, KeyBatRight},
-    {key::kPad1, KeySlowBall},    {key::kPad2, KeyMediumBall},   {key::kPad3, KeyFastBall},
-    {key::kPad5, KeyBowl},        {key::kSpace, KeySpace},       {key::kJ, KeyDefensive},
-    {key::kN, KeyDrive},          {key::kM, KeyGlance},          {key::kK, KeyHook},
+    {key::kLeft, KeyCursorLeft}, {key::kRight, KeyCursorRight}, {key::kUp, KeyCursorUp},
+    {key::kDown, KeyCursorDown}, {key::kZ, KeyBatLeft},         {key::kX, KeyBatRight},
+    {key::kPad1, KeySlowBall},   {key::kPad2, KeyMediumBall},   {key::kPad3, KeyFastBall},
+    {key::kPad5, KeyBowl},       {key::kSpace, KeySpace},       {key::kJ, KeyDefensive},
+    {key::kN, KeyDrive},         {key::kM, KeyGlance},          {key::kK, KeyHook},
     {key::kH, KeyCut},
 };
 
@@ -48,18 +48,35 @@ void KeyDown(Match& g, i16 keyCode) {
 void KeyUp(Match& g, i16 keyCode) {
   MatchState& s = g.S;
   switch (keyCode) {
-    case key::kLeft: s.LeftHeld = false; break;
-    case key::kRight: s.RightHeld = false; break;
-    case key::kUp: s.UpHeld = false; break;
-    case key::kDown: s.DownHeld = false; break;
-    case key::kZ: s.BatLeftHeld = false; break;
-    case key::kX: s.BatRightHeld = false; break;
-    case key::kTab: g.SetTickInterval(kAfterSlowMotionMs); break;
-    default: break;
+    case key::kLeft:
+      s.LeftHeld = false;
+      break;
+    case key::kRight:
+      s.RightHeld = false;
+      break;
+    case key::kUp:
+      s.UpHeld = false;
+      break;
+    case key::kDown:
+      s.DownHeld = false;
+      break;
+    case key::kZ:
+      s.BatLeftHeld = false;
+      break;
+    case key::kX:
+      s.BatRightHeld = false;
+      break;
+    case key::kTab:
+      g.SetTickInterval(kAfterSlowMotionMs);
+      break;
+    default:
+      break;
   }
 }
 
-void ReleaseArrowKeys(MatchState& s) { s.LeftHeld = s.RightHeld = s.UpHeld = s.DownHeld = false; }
+void ReleaseArrowKeys(MatchState& s) {
+  s.LeftHeld = s.RightHeld = s.UpHeld = s.DownHeld = false;
+}
 
 void ReleaseHeldKeys(MatchState& s) {
   ReleaseArrowKeys(s);

@@ -7,7 +7,6 @@
 
 namespace field {
 
-
 inline constexpr int ScreenWidth = 640;
 inline constexpr int ScreenHeight = 480;
 
@@ -51,10 +50,10 @@ inline constexpr int WicketLeft = 310, WicketRight = 338;
 inline constexpr int WicketHeight = 64;  // bowled below this height
 inline constexpr int BodyLineY = 176;
 inline constexpr int PadsLeft = 323, PadsRight = 346, PadsTop = 130;  // height below 130
-inline constexpr int ChestLeft = 305, ChestRight = 330;  // height above 129, below 200
+inline constexpr int ChestLeft = 305, ChestRight = 330;               // height above 129, below 200
 inline constexpr int ChestBottom = 129, ChestTop = 200;
 inline constexpr int WideLeft = 251, WideRight = 359;  // fair, bounds included
-inline constexpr int WideBandBottom = 220;  // tested from the batting row to here
+inline constexpr int WideBandBottom = 220;             // tested from the batting row to here
 inline constexpr int BattingRowY = 200;  // the marker's row: a perfect shot meets the ball here
 // A played shot takes over the ball's course while it is strictly inside this band.
 inline constexpr int BatBandTop = 168, BatBandBottom = 178;

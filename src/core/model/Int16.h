@@ -14,9 +14,15 @@ namespace int16 {
 // Stores a whole number into 16 bits, raising "Overflow" when it does not fit.
 i16 Checked(long long value);
 
-inline i16 Add(i16 a, i16 b) { return Checked(static_cast<long long>(a) + b); }
-inline i16 Sub(i16 a, i16 b) { return Checked(static_cast<long long>(a) - b); }
-inline i16 Mul(i16 a, i16 b) { return Checked(static_cast<long long>(a) * b); }
+inline i16 Add(i16 a, i16 b) {
+  return Checked(static_cast<long long>(a) + b);
+}
+inline i16 Sub(i16 a, i16 b) {
+  return Checked(static_cast<long long>(a) - b);
+}
+inline i16 Mul(i16 a, i16 b) {
+  return Checked(static_cast<long long>(a) * b);
+}
 
 // Rounds to the nearest whole number, halves to the even neighbour (2.5 -> 2,
 // 3.5 -> 4), and stores it into 16 bits. Not-a-number overflows too.

@@ -14,8 +14,8 @@
 #include "core/model/Int16.h"
 #include "core/ports/Display.h"
 
-using RunUpTable = std::array<i16, 62>;   // indices 0..61
-using ShotTable = std::array<i16, 21>;    // indices 0..20
+using RunUpTable = std::array<i16, 62>;  // indices 0..61
+using ShotTable = std::array<i16, 21>;   // indices 0..20
 
 struct MatchState {
   // --- Display objects, made anew at every Begin ---
@@ -65,7 +65,7 @@ struct MatchState {
   float ShotVX = 0, ShotVY = 0;
 
   // --- Ball ---
-  float BallX = 0, BallY = 0;  // ground point (its shadow)
+  float BallX = 0, BallY = 0;            // ground point (its shadow)
   i16 BallSpriteX = 0, BallSpriteY = 0;  // drawn point; BallY - BallSpriteY is the height
   float BallVX = 0, BallVY = 0;
   float BallClimb = 0;

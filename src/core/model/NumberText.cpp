@@ -1,11 +1,13 @@
 #include "core/model/NumberText.h"
 
 #include <cctype>
-#include <cmath>
 #include <charconv>
+#include <cmath>
 
 namespace {
-bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+bool IsBlank(char c) {
+  return c == ' ' || c == '\t';
+}
 
 int SkipDigits(const std::string& s, std::size_t& i) {
   int digits = 0;

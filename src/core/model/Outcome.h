@@ -18,7 +18,7 @@ inline constexpr std::string_view kBowled = "Your OUT!!!";
 // Shot codes, shared by ShotKey and ShotCode.
 namespace shot {
 inline constexpr int kDefensive = 0;
-inline constexpr int kDrive = 1;  // Front Foot Drive
+inline constexpr int kDrive = 1;   // Front Foot Drive
 inline constexpr int kGlance = 2;  // Leg Glance
 inline constexpr int kHook = 3;
 inline constexpr int kCut = 4;  // Square Cut

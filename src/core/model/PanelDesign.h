@@ -22,10 +22,14 @@ inline constexpr Option kCpu[] = {Option::CPUe, Option::CPUn, Option::CPUh};
 
 inline const char* DesignText(TextBox box) {
   switch (box) {
-    case TextBox::Text1: return kText1;
-    case TextBox::Text2: return kText2;
-    case TextBox::Text3: return kText3;
-    case TextBox::Text4: return kText4;
+    case TextBox::Text1:
+      return kText1;
+    case TextBox::Text2:
+      return kText2;
+    case TextBox::Text3:
+      return kText3;
+    case TextBox::Text4:
+      return kText4;
   }
   return "";
 }

@@ -4,10 +4,10 @@
 #include <stdexcept>
 #include <string>
 
-inline constexpr int kErrOverflow = 6;            // "Overflow"
-inline constexpr int kErrSubscript = 9;           // "Subscript out of range"
-inline constexpr int kErrFileNotFound = 53;       // "File not found"
-inline constexpr int kErrInvalidPicture = 481;    // "Invalid picture"
+inline constexpr int kErrOverflow = 6;          // "Overflow"
+inline constexpr int kErrSubscript = 9;         // "Subscript out of range"
+inline constexpr int kErrFileNotFound = 53;     // "File not found"
+inline constexpr int kErrInvalidPicture = 481;  // "Invalid picture"
 
 class RuntimeError : public std::runtime_error {
  public:

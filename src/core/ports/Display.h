@@ -24,7 +24,7 @@ class Picture {
 class TileSet {
  public:
   virtual ~TileSet() = default;
-  virtual void Restore() = 0;                               // makes a lost surface usable
+  virtual void Restore() = 0;                              // makes a lost surface usable
   virtual void ReloadPicture(const Picture& picture) = 0;  // at (0, 0)
 };
 

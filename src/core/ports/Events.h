@@ -9,18 +9,18 @@
 #include <vector>
 
 enum class EventKind {
-  RunUpStarted,  // the bowler has set off
-  BallReleased,  // pace, pitchX, pitchY
-  BallPitched,   // the ball has hit the ground on its way down the pitch
-  ShotPlayed,    // shot, timingLine, danger, outcome (what the shot has earned)
+  RunUpStarted,      // the bowler has set off
+  BallReleased,      // pace, pitchX, pitchY
+  BallPitched,       // the ball has hit the ground on its way down the pitch
+  ShotPlayed,        // shot, timingLine, danger, outcome (what the shot has earned)
   ShotMissedWindow,  // a shot key pressed while the ball was not there to hit: early or late
-  BatHit,        // the bat found the ball
-  Pads,          // the ball was stopped at the pads or the body
-  StumpsHit,     // bowled
-  Wide,          // the umpire's arms go out
-  BallScored,    // outcome, runs, wicket, wide, teamRuns, teamWickets
-  InningsEnded,  // innings: 1 or 2
-  MatchEnded,    // result: the result dialog's line
+  BatHit,            // the bat found the ball
+  Pads,              // the ball was stopped at the pads or the body
+  StumpsHit,         // bowled
+  Wide,              // the umpire's arms go out
+  BallScored,        // outcome, runs, wicket, wide, teamRuns, teamWickets
+  InningsEnded,      // innings: 1 or 2
+  MatchEnded,        // result: the result dialog's line
 };
 
 // The name of each kind as the replay driver writes it ("run_up_started", ...).

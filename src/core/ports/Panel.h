@@ -6,10 +6,17 @@
 
 // The option buttons of the options panel, by their control names.
 enum class Option {
-  Option1, Option2,                      // Game Type: "Human V CPU", "Human V Human"
-  OptionBATe, OptionBATn, OptionBATh,    // Batting Difficulty
-  OptionBOWLe, OptionBOWLn, OptionBOWLh, // Bowling Difficulty ("Simulation" is h)
-  CPUe, CPUn, CPUh,                      // CPU AI
+  Option1,
+  Option2,  // Game Type: "Human V CPU", "Human V Human"
+  OptionBATe,
+  OptionBATn,
+  OptionBATh,  // Batting Difficulty
+  OptionBOWLe,
+  OptionBOWLn,
+  OptionBOWLh,  // Bowling Difficulty ("Simulation" is h)
+  CPUe,
+  CPUn,
+  CPUh,  // CPU AI
 };
 
 // The text boxes: team names, overs per innings, game delay.

@@ -2,8 +2,14 @@
 
 void DrawCall::DrawOn(DisplaySurface& display) const {
   switch (kind) {
-    case Kind::Map: display.DrawMap(*tileSet, *map); break;
-    case Kind::Tile: display.DrawTile(*tileSet, tile, x, y); break;
-    case Kind::Text: display.DrawText(text, x, y); break;
+    case Kind::Map:
+      display.DrawMap(*tileSet, *map);
+      break;
+    case Kind::Tile:
+      display.DrawTile(*tileSet, tile, x, y);
+      break;
+    case Kind::Text:
+      display.DrawText(text, x, y);
+      break;
   }
 }

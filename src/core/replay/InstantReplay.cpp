@@ -12,8 +12,8 @@ namespace {
 // The keys that start the next ball, and Escape: they end a replay and then
 // do what they always do.
 bool EndsReplay(i16 code) {
-  constexpr i16 kEnders[] = {key::kPad1, key::kPad2, key::kPad3, key::kPad5, key::kSpace,
-                             key::kEscape};
+  constexpr i16 kEnders[] = {key::kPad1, key::kPad2,  key::kPad3,
+                             key::kPad5, key::kSpace, key::kEscape};
   return std::find(std::begin(kEnders), std::end(kEnders), code) != std::end(kEnders);
 }
 

@@ -12,8 +12,8 @@
 
 #include "core/ports/Events.h"
 #include "core/ports/FieldOverlay.h"
-#include "core/replay/DrawCall.h"
 #include "core/ports/SoundOutput.h"
+#include "core/replay/DrawCall.h"
 
 class InstantReplay : public EventListener, public FieldOverlay {
  public:
@@ -55,9 +55,9 @@ class InstantReplay : public EventListener, public FieldOverlay {
   void Stop() { playing_ = false; }
 
   bool recording_ = false;
-  bool ballOver_ = false;  // the ball was scored: its frame is the last one kept
-  std::vector<Frame> frames_;    // the ball being kept
-  std::vector<Frame> lastBall_;  // the last whole ball
+  bool ballOver_ = false;            // the ball was scored: its frame is the last one kept
+  std::vector<Frame> frames_;        // the ball being kept
+  std::vector<Frame> lastBall_;      // the last whole ball
   std::vector<SoundEffect> sounds_;  // started since the last frame
   bool playing_ = false;
   std::size_t shown_ = 0;  // half-frames shown so far

@@ -30,7 +30,8 @@ void EndMatch(Match& g) {
 // carries across.
 void EndInnings(Match& g) {
   MatchState& s = g.S;
-  g.Tell({.kind = EventKind::InningsEnded, .firstInnings = s.FirstInnings,
+  g.Tell({.kind = EventKind::InningsEnded,
+          .firstInnings = s.FirstInnings,
           .innings = s.FirstInnings ? 1 : 2});
   if (s.FirstInnings) {
     s.InningsBreak = true;

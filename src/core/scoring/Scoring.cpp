@@ -1,4 +1,3 @@
-#include "core/scoring/Innings.h"
 #include "core/scoring/Scoring.h"
 
 #include <array>
@@ -9,6 +8,7 @@
 #include "core/model/Match.h"
 #include "core/model/NumberText.h"
 #include "core/model/Outcome.h"
+#include "core/scoring/Innings.h"
 
 namespace {
 
@@ -23,15 +23,15 @@ struct OutcomeWorth {
 
 constexpr std::array<OutcomeWorth, 9> kOutcomeWorth{{
     //  outcome              runs  wicket  counted ball
-    {outcome::kWide,         1,    false,  false},
-    {outcome::kNoRun,        0,    false,  true},
-    {outcome::kNone,         0,    false,  true},
-    {outcome::kOneRun,       1,    false,  true},
-    {outcome::kTwoRuns,      2,    false,  true},
-    {outcome::kThreeRuns,    3,    false,  true},
-    {outcome::kFourRuns,     4,    false,  true},
-    {outcome::kCaught,       0,    true,   true},
-    {outcome::kBowled,       0,    true,   true},
+    {outcome::kWide, 1, false, false},
+    {outcome::kNoRun, 0, false, true},
+    {outcome::kNone, 0, false, true},
+    {outcome::kOneRun, 1, false, true},
+    {outcome::kTwoRuns, 2, false, true},
+    {outcome::kThreeRuns, 3, false, true},
+    {outcome::kFourRuns, 4, false, true},
+    {outcome::kCaught, 0, true, true},
+    {outcome::kBowled, 0, true, true},
 }};
 
 constexpr OutcomeWorth kWorthless{"", 0, false, false};
@@ -65,10 +65,16 @@ void ScoreBall(Match& g) {
   runs = int16::Add(runs, worth.runs);
   if (worth.wicket) wickets = int16::Add(wickets, 1);
   if (worth.counted) s.BallsInOver = int16::Add(s.BallsInOver, 1);
-  g.Tell({.kind = EventKind::BallScored, .outcome = s.OutcomeText, .runs = worth.runs,
-          .wicket = worth.wicket, .wide = s.OutcomeText == outcome::kWide,
-          .counted = worth.counted, .teamRuns = runs,
-          .teamWickets = wickets, .crossX = s.BallCrossX, .firstInnings = s.FirstInnings});
+  g.Tell({.kind = EventKind::BallScored,
+          .outcome = s.OutcomeText,
+          .runs = worth.runs,
+          .wicket = worth.wicket,
+          .wide = s.OutcomeText == outcome::kWide,
+          .counted = worth.counted,
+          .teamRuns = runs,
+          .teamWickets = wickets,
+          .crossX = s.BallCrossX,
+          .firstInnings = s.FirstInnings});
 
   // The last wicket closes the innings on this ball; the over it may have
   // completed belongs to the innings just closed, never to the next one.

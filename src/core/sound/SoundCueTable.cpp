@@ -1,12 +1,11 @@
 #include "core/sound/SoundCueTable.h"
 
 #include <algorithm>
+#include <array>
 #include <iterator>
 #include <string_view>
 
 #include "core/model/Outcome.h"
-
-#include <array>
 
 namespace {
 
@@ -27,7 +26,6 @@ constexpr std::array<EventCue, 12> kEventCues = {{
 }};
 
 constexpr EventCue kSilent = {EventKind::RunUpStarted, CueRule::None, SoundEffect::Footstep};
-
 
 // Where the stumps stand on the batting crease, in screen x, and how near them
 // a ball must pass to draw an "ooh".
@@ -56,8 +54,8 @@ SoundEffect BatSound(const ShotSound& played) {
   constexpr std::string_view kScoring[] = {outcome::kOneRun, outcome::kTwoRuns, outcome::kThreeRuns,
                                            outcome::kFourRuns};
   const bool attacking = played.shot != shot::kDefensive;
-  const bool scores = std::find(std::begin(kScoring), std::end(kScoring), played.earned) !=
-                      std::end(kScoring);
+  const bool scores =
+      std::find(std::begin(kScoring), std::end(kScoring), played.earned) != std::end(kScoring);
   return attacking && scores ? SoundEffect::BatCrack : SoundEffect::BatKnock;
 }
 

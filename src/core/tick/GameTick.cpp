@@ -4,13 +4,13 @@
 
 #include <string>
 
-#include "core/bowling/BowlCursor.h"
 #include "core/ball/NewBall.h"
+#include "core/batting/BatsmanMovement.h"
+#include "core/bowling/BowlCursor.h"
+#include "core/computer/ComputerBatsman.h"
 #include "core/model/Match.h"
 #include "core/model/Outcome.h"
-#include "core/computer/ComputerBatsman.h"
 #include "core/scoring/Scoring.h"
-#include "core/batting/BatsmanMovement.h"
 #include "core/tick/Phases.h"
 
 namespace {

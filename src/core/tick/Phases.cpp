@@ -2,15 +2,15 @@
 
 #include <cmath>
 
-#include "core/ball/Crease.h"
 #include "core/ball/BallFlight.h"
+#include "core/ball/Crease.h"
 #include "core/ball/Launch.h"
+#include "core/bowling/CursorSweep.h"
 #include "core/bowling/PitchSpot.h"
+#include "core/computer/ComputerBowler.h"
 #include "core/model/FieldGeometry.h"
 #include "core/model/Match.h"
-#include "core/computer/ComputerBowler.h"
 #include "core/tick/Animation.h"
-#include "core/bowling/CursorSweep.h"
 
 namespace {
 
@@ -28,7 +28,10 @@ void Release(Match& g) {
   LaunchBall(s);
   s.BallBowled = true;
   s.RunUpStarted = false;
-  g.Tell({.kind = EventKind::BallReleased, .pace = s.DeliveryPace, .pitchX = s.PitchX, .pitchY = s.PitchY});
+  g.Tell({.kind = EventKind::BallReleased,
+          .pace = s.DeliveryPace,
+          .pitchX = s.PitchX,
+          .pitchY = s.PitchY});
 }
 
 // "Simulation" bowling: halfway through the run-up the cursor jumps up the
@@ -43,8 +46,7 @@ void SimulationSetUp(Match& g) {
 
 void DrawRunUp(Match& g) {
   MatchState& s = g.S;
-  if (!g.ComputerBowls())
-    DrawSprite(s, *s.TileSetGameSp, s.BallPace, s.BowlCursorX, s.BowlCursorY);
+  if (!g.ComputerBowls()) DrawSprite(s, *s.TileSetGameSp, s.BallPace, s.BowlCursorX, s.BowlCursorY);
   const i16 bowlerTile = BowlerFrame(s, s.RunUpCounter);
   DrawSprite(s, *s.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
   DrawBothStumps(s, 0);
@@ -66,8 +68,8 @@ void JudgeCrease(Match& g, float rowBefore) {
   const bool batToTurnIt = s.ShotPlayed && (s.BallVX != s.ShotVX || s.BallVY != s.ShotVY);
   CheckCrease(s);
   const bool turned = batToTurnIt && s.BallVX == s.ShotVX && s.BallVY == s.ShotVY;
-  const bool jumped = batToTurnIt && !turned && rowBefore > field::BatBandTop &&
-                      s.BallY <= field::BatBandTop;
+  const bool jumped =
+      batToTurnIt && !turned && rowBefore > field::BatBandTop && s.BallY <= field::BatBandTop;
   if (turned || jumped) g.Tell(EventKind::BatHit);
   if (!stopped && s.BallStopped) g.Tell(EventKind::Pads);
   if (!bowled && s.Bowled) g.Tell(EventKind::StumpsHit);

@@ -1,10 +1,10 @@
-#include "core/model/FieldGeometry.h"
 #include "qt/display/DisplayWidget.h"
 
 #include <QKeyEvent>
 #include <QPainter>
 #include <algorithm>
 
+#include "core/model/FieldGeometry.h"
 #include "qt/display/QtKeys.h"
 #include "qt/display/QtTileSet.h"
 
@@ -21,7 +21,9 @@ DisplayWidget::DisplayWidget(DisplayEvents& events, QWidget* parent)
   setObjectName(QStringLiteral("Display"));
 }
 
-QSize DisplayWidget::sizeHint() const { return {field::ScreenWidth, field::ScreenHeight}; }
+QSize DisplayWidget::sizeHint() const {
+  return {field::ScreenWidth, field::ScreenHeight};
+}
 
 // ---- the surface ----
 
@@ -40,7 +42,9 @@ void DisplayWidget::CloseDisplay() {
   hide();
 }
 
-void DisplayWidget::DrawText(const std::string& text, i16 x, i16 y) { canvas_.DrawText(text, x, y); }
+void DisplayWidget::DrawText(const std::string& text, i16 x, i16 y) {
+  canvas_.DrawText(text, x, y);
+}
 
 // Only the part of the picture that changed is repainted, as one rectangle
 // (which Qt copies fastest); a frame the same as the last costs no painting.
@@ -60,7 +64,9 @@ TileSetRef DisplayWidget::CreateTileSet(const Picture& picture, int tileWidth, i
   return tileSet;
 }
 
-std::shared_ptr<Map> DisplayWidget::CreateMap() { return std::make_shared<Map>(); }
+std::shared_ptr<Map> DisplayWidget::CreateMap() {
+  return std::make_shared<Map>();
+}
 
 const QtTileSet& DisplayWidget::Ours(const TileSet& tileSet) {
   const auto* ours = dynamic_cast<const QtTileSet*>(&tileSet);
@@ -68,7 +74,9 @@ const QtTileSet& DisplayWidget::Ours(const TileSet& tileSet) {
   return *ours;
 }
 
-void DisplayWidget::DrawMap(const TileSet& tileSet, const Map& map) { canvas_.DrawMap(Ours(tileSet), map); }
+void DisplayWidget::DrawMap(const TileSet& tileSet, const Map& map) {
+  canvas_.DrawMap(Ours(tileSet), map);
+}
 
 void DisplayWidget::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16 x, i16 y) {
   canvas_.DrawTile(Ours(tileSet), tile, x, y);
@@ -107,7 +115,9 @@ bool DisplayWidget::event(QEvent* event) {
 }
 
 // Tab and Shift+Tab are game keys here, not a way out of the display.
-bool DisplayWidget::focusNextPrevChild(bool) { return false; }
+bool DisplayWidget::focusNextPrevChild(bool) {
+  return false;
+}
 
 void DisplayWidget::keyPressEvent(QKeyEvent* event) {
   const i16 code = keycodes::VirtualKey(event->key(), event->modifiers());

@@ -13,8 +13,8 @@ struct PadKey {
   int digit;
 };
 constexpr PadKey kPadWithoutNumLock[] = {
-    {Qt::Key_Insert, 0}, {Qt::Key_End, 1},  {Qt::Key_Down, 2},  {Qt::Key_PageDown, 3},
-    {Qt::Key_Left, 4},   {Qt::Key_Clear, 5}, {Qt::Key_Right, 6}, {Qt::Key_Home, 7},
+    {Qt::Key_Insert, 0}, {Qt::Key_End, 1},    {Qt::Key_Down, 2},  {Qt::Key_PageDown, 3},
+    {Qt::Key_Left, 4},   {Qt::Key_Clear, 5},  {Qt::Key_Right, 6}, {Qt::Key_Home, 7},
     {Qt::Key_Up, 8},     {Qt::Key_PageUp, 9},
 };
 
@@ -33,7 +33,9 @@ bool IsArrow(int qtKey) {
          qtKey == Qt::Key_Down;
 }
 
-i16 PadCode(int digit) { return static_cast<i16>(kPadZero + digit); }
+i16 PadCode(int digit) {
+  return static_cast<i16>(kPadZero + digit);
+}
 
 i16 KeypadKey(int qtKey) {
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return PadCode(qtKey - Qt::Key_0);
@@ -50,17 +52,26 @@ i16 TopRowDigit(int digit) {
 
 i16 MainKey(int qtKey) {
   switch (qtKey) {
-    case Qt::Key_Left: return kLeft;
-    case Qt::Key_Up: return kUp;
-    case Qt::Key_Right: return kRight;
-    case Qt::Key_Down: return kDown;
-    case Qt::Key_Escape: return kEscape;
+    case Qt::Key_Left:
+      return kLeft;
+    case Qt::Key_Up:
+      return kUp;
+    case Qt::Key_Right:
+      return kRight;
+    case Qt::Key_Down:
+      return kDown;
+    case Qt::Key_Escape:
+      return kEscape;
     case Qt::Key_Tab:
-    case Qt::Key_Backtab: return kTab;  // Shift+Tab is still Tab
-    case Qt::Key_Space: return kSpace;
-    default: break;
+    case Qt::Key_Backtab:
+      return kTab;  // Shift+Tab is still Tab
+    case Qt::Key_Space:
+      return kSpace;
+    default:
+      break;
   }
-  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z) return static_cast<i16>(kLetterA + qtKey - Qt::Key_A);
+  if (qtKey >= Qt::Key_A && qtKey <= Qt::Key_Z)
+    return static_cast<i16>(kLetterA + qtKey - Qt::Key_A);
   if (qtKey >= Qt::Key_0 && qtKey <= Qt::Key_9) return TopRowDigit(qtKey - Qt::Key_0);
   return kNone;
 }
@@ -68,8 +79,8 @@ i16 MainKey(int qtKey) {
 }  // namespace
 
 i16 VirtualKey(int qtKey, Qt::KeyboardModifiers modifiers) {
-  const bool fromKeypad = modifiers.testFlag(Qt::KeypadModifier) &&
-                          !(kArrowsCarryKeypadFlag && IsArrow(qtKey));
+  const bool fromKeypad =
+      modifiers.testFlag(Qt::KeypadModifier) && !(kArrowsCarryKeypadFlag && IsArrow(qtKey));
   if (fromKeypad) {
     const i16 pad = KeypadKey(qtKey);
     if (pad != kNone) return pad;

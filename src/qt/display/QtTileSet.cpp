@@ -47,7 +47,9 @@ void QtTileSet::Cut(const QImage& picture, const QImage& sprites) {
   rows_ = opaque_.height() / tileHeight_;
 }
 
-void QtTileSet::Restore() { Cut(source_); }
+void QtTileSet::Restore() {
+  Cut(source_);
+}
 
 void QtTileSet::ReloadPicture(const Picture& picture) {
   Cut(ImageOf(picture), PreparedSpritesOf(picture));

@@ -1,8 +1,9 @@
-#include "core/model/FieldGeometry.h"
 #include "qt/display/SpriteCanvas.h"
 
 #include <algorithm>
 #include <utility>
+
+#include "core/model/FieldGeometry.h"
 
 namespace {
 
@@ -48,11 +49,13 @@ QImage RenderLine(const QString& line, const QFont& font) {
 // Equal blits copy the same pixels to the same place: an image's cache key
 // changes whenever its pixels could have.
 bool SpriteCanvas::Blit::operator==(const Blit& other) const {
-  return image.cacheKey() == other.image.cacheKey() && source == other.source &&
-         at == other.at && opaque == other.opaque;
+  return image.cacheKey() == other.image.cacheKey() && source == other.source && at == other.at &&
+         opaque == other.opaque;
 }
 
-QRect SpriteCanvas::Blit::Area() const { return QRect(at, source.size()) & kArea; }
+QRect SpriteCanvas::Blit::Area() const {
+  return QRect(at, source.size()) & kArea;
+}
 
 SpriteCanvas::SpriteCanvas()
     : buffer_(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32), font_(TextFont()) {

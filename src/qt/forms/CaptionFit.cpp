@@ -24,7 +24,8 @@ void NarrowToFit(QWidget& widget, const QString& caption, int room) {
 int CaptionRoom(const QWidget& widget) {
   const QStyle* style = widget.style();
   if (qobject_cast<const QRadioButton*>(&widget))
-    return widget.width() - style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &widget) -
+    return widget.width() -
+           style->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth, nullptr, &widget) -
            style->pixelMetric(QStyle::PM_RadioButtonLabelSpacing, nullptr, &widget);
   if (qobject_cast<const QGroupBox*>(&widget)) return widget.width() - kFrameTitleMargins;
   return widget.width();

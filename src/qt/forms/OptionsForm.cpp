@@ -1,10 +1,6 @@
-#include "core/model/FieldGeometry.h"
 #include "qt/forms/OptionsForm.h"
 
 #include <QCheckBox>
-
-#include "qt/commentary/CommentaryStrip.h"
-
 #include <QCloseEvent>
 #include <QFrame>
 #include <QGroupBox>
@@ -15,13 +11,17 @@
 #include <algorithm>
 #include <vector>
 
+#include "core/model/FieldGeometry.h"
+#include "core/model/PanelDesign.h"
+#include "qt/commentary/CommentaryStrip.h"
 #include "qt/forms/CaptionFit.h"
 #include "qt/forms/OptionsLayout.h"
-#include "core/model/PanelDesign.h"
 
 namespace {
 
-QRect Rect(const layout::Box& box) { return {box.left, box.top, box.width, box.height}; }
+QRect Rect(const layout::Box& box) {
+  return {box.left, box.top, box.width, box.height};
+}
 
 // The desktop's plain sans-serif dialog face at the given size.
 QFont DialogFont(const QWidget& form, double pointSize, bool bold = false) {
@@ -31,8 +31,12 @@ QFont DialogFont(const QWidget& form, double pointSize, bool bold = false) {
   return font;
 }
 
-int Index(Option option) { return static_cast<int>(option); }
-int Index(TextBox box) { return static_cast<int>(box); }
+int Index(Option option) {
+  return static_cast<int>(option);
+}
+int Index(TextBox box) {
+  return static_cast<int>(box);
+}
 
 }  // namespace
 
@@ -128,9 +132,13 @@ void OptionsForm::SetFocusOrder() {
   begin_->setFocus(Qt::OtherFocusReason);
 }
 
-QRadioButton* OptionsForm::Button(Option option) const { return options_[Index(option)]; }
+QRadioButton* OptionsForm::Button(Option option) const {
+  return options_[Index(option)];
+}
 
-QLineEdit* OptionsForm::Box(TextBox box) const { return texts_[Index(box)]; }
+QLineEdit* OptionsForm::Box(TextBox box) const {
+  return texts_[Index(box)];
+}
 
 // ---- the display beside the panel ----
 
@@ -170,7 +178,8 @@ void OptionsForm::Refit() {
 // The field takes all the room right of the panel but the strip's, under it.
 void OptionsForm::PlaceDisplay() {
   const int fieldHeight = height() - CommentaryStrip::kHeight;
-  if (display_) display_->setGeometry(layout::kFormWidth, 0, width() - layout::kFormWidth, fieldHeight);
+  if (display_)
+    display_->setGeometry(layout::kFormWidth, 0, width() - layout::kFormWidth, fieldHeight);
   strip_->setGeometry(layout::kFormWidth, fieldHeight, width() - layout::kFormWidth,
                       CommentaryStrip::kHeight);
 }

@@ -4,15 +4,15 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QRadioButton>
+#include <QScreen>
 
 #include "core/game/Game.h"
 #include "qt/commentary/CommentaryStrip.h"
+#include "qt/display/DisplayWidget.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/ResultDialog.h"
 #include "qt/scorecard/ScorecardWindow.h"
-#include "qt/display/DisplayWidget.h"
 
 QtForms::~QtForms() {
   delete options_.data();
@@ -20,15 +20,25 @@ QtForms::~QtForms() {
   delete scorecard_.data();
 }
 
-OptionsForm* QtForms::Options() const { return options_; }
+OptionsForm* QtForms::Options() const {
+  return options_;
+}
 
-ResultDialog* QtForms::Result() const { return result_; }
+ResultDialog* QtForms::Result() const {
+  return result_;
+}
 
-ScorecardWindow* QtForms::Scorecard() const { return scorecard_; }
+ScorecardWindow* QtForms::Scorecard() const {
+  return scorecard_;
+}
 
-bool QtForms::Value(Option option) const { return options_ && options_->Button(option)->isChecked(); }
+bool QtForms::Value(Option option) const {
+  return options_ && options_->Button(option)->isChecked();
+}
 
-bool QtForms::Ticked(CheckBox box) const { return options_ && options_->Check(box)->isChecked(); }
+bool QtForms::Ticked(CheckBox box) const {
+  return options_ && options_->Check(box)->isChecked();
+}
 
 std::string QtForms::Text(TextBox box) const {
   return options_ ? options_->Box(box)->text().toStdString() : std::string();
@@ -145,7 +155,8 @@ void QtForms::PlaceScorecard() {
   if (!options_ || !options_->isVisible()) return;
   const QPoint beside = options_->frameGeometry().topRight() + QPoint(8, 0);
   const QScreen* screen = options_->screen();
-  if (screen && screen->availableGeometry().contains(QRect(beside, scorecard_->frameGeometry().size())))
+  if (screen &&
+      screen->availableGeometry().contains(QRect(beside, scorecard_->frameGeometry().size())))
     scorecard_->move(beside);
 }
 

@@ -58,4 +58,6 @@ bool ResultDialog::eventFilter(QObject* watched, QEvent* event) {
   return QWidget::eventFilter(watched, event);
 }
 
-void ResultDialog::SetLine(const QString& line) { label_->setText(line); }
+void ResultDialog::SetLine(const QString& line) {
+  label_->setText(line);
+}

@@ -33,7 +33,9 @@ QtSoundOutput::QtSoundOutput() {
 }
 QtSoundOutput::~QtSoundOutput() = default;
 
-void QtSoundOutput::Prepare() { Preload(GameDataFolder()); }
+void QtSoundOutput::Prepare() {
+  Preload(GameDataFolder());
+}
 
 void QtSoundOutput::Preload(const QString& folder) {
   if (loaded_ && folder == folder_) return;

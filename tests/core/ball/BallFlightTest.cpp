@@ -26,8 +26,13 @@ int TicksToPitch(MatchState& s) {
 }  // namespace
 
 TEST(BallFlight, WorkedDeliveriesPitchAtTheSpotAndHopAtOnce) {
-  const struct { i16 pace; float rate; int pitchTick; float hopRate; i16 spriteY; } cases[] = {
-      {0, 28.98f, 6, 18.20f, 253}, {2, 17.39f, 10, 10.92f, 264}};
+  const struct {
+    i16 pace;
+    float rate;
+    int pitchTick;
+    float hopRate;
+    i16 spriteY;
+  } cases[] = {{0, 28.98f, 6, 18.20f, 253}, {2, 17.39f, 10, 10.92f, 264}};
   for (const auto& c : cases) {
     MatchState s = Aimed(c.pace, 279, 279);
     EXPECT_NEAR(s.LaunchClimb, c.rate, 0.01f);
@@ -41,7 +46,10 @@ TEST(BallFlight, WorkedDeliveriesPitchAtTheSpotAndHopAtOnce) {
 }
 
 TEST(BallFlight, LaunchAlwaysGoesUpTheScreenTowardsTheSpot) {
-  const struct { i16 pitchX, pitchY; float launchX; } cases[] = {
+  const struct {
+    i16 pitchX, pitchY;
+    float launchX;
+  } cases[] = {
       {200, 300, 250}, {300, 300, 250}, {230, 160, 250}, {250, 279, 251}};  // straight up: nudged
   for (const auto& c : cases) {
     MatchState s = Aimed(1, c.pitchX, c.pitchY);
@@ -64,9 +72,13 @@ TEST(BallFlight, StoppedBallRollsBackYetStillPitches) {
 
 TEST(BallFlight, HopRateShrinksAndTurnsUpBelowEight) {
   // LaunchClimb 26 takes 1 off the rate each tick; the ground point stands still.
-  const struct { i16 height; float climb, climbAfter; i16 heightAfter; } cases[] = {
-      {10, -5, 6, 4}, {20, -5, -6, 14}, {10, -1, -2, 8}, {10, -2, 3, 7}, {10, 3, 2, 12},
-      {6, 1.5f, 0.5f, 6}, {6, 2.5f, 1.5f, 8}};  // drawn y 193.5 and 192.5: halves go to even
+  const struct {
+    i16 height;
+    float climb, climbAfter;
+    i16 heightAfter;
+  } cases[] = {{10, -5, 6, 4}, {20, -5, -6, 14},   {10, -1, -2, 8},   {10, -2, 3, 7},
+               {10, 3, 2, 12}, {6, 1.5f, 0.5f, 6}, {6, 2.5f, 1.5f, 8}};  // drawn y 193.5 and 192.5:
+                                                                         // halves go to even
   for (const auto& c : cases) {
     MatchState s;
     s.BallBounced = true, s.LaunchClimb = 26, s.BallClimb = c.climb;
@@ -79,7 +91,10 @@ TEST(BallFlight, HopRateShrinksAndTurnsUpBelowEight) {
 
 // A falling ball pitches once its height is under 2 pixels: at 2 it is still in the air.
 TEST(BallFlight, PitchesBelowTwoPixels) {
-  const struct { float climb; bool pitched; } cases[] = {{8, false}, {9, true}};
+  const struct {
+    float climb;
+    bool pitched;
+  } cases[] = {{8, false}, {9, true}};
   for (const auto& c : cases) {
     MatchState s;
     s.BallX = 300, s.BallY = 250, s.BallSpriteY = 240, s.BallClimb = c.climb;  // height 10

@@ -13,11 +13,15 @@ MatchState BallAt(float x, float y, float height) {
 }  // namespace
 
 TEST(Crease, WideCorridorBoundsAndCrossingLine) {
-  const struct { float x, y; bool shot, wide; i16 cross; } cases[] = {
-      {251, 210, false, false, 251},   {359, 210, false, false, 359}, {250.9f, 210, false, true, 251},
-      {359.1f, 210, false, true, 359}, {300.5f, 219, false, false, 300},  // half to even
-      {240, 200, false, false, 300},   {240, 220, false, false, 300},     // the band is open
-      {240, 210, true, false, 300}};  // a shot already played switches the test off
+  const struct {
+    float x, y;
+    bool shot, wide;
+    i16 cross;
+  } cases[] = {{251, 210, false, false, 251},    {359, 210, false, false, 359},
+               {250.9f, 210, false, true, 251},  {359.1f, 210, false, true, 359},
+               {300.5f, 219, false, false, 300},                                 // half to even
+               {240, 200, false, false, 300},    {240, 220, false, false, 300},  // the band is open
+               {240, 210, true, false, 300}};  // a shot already played switches the test off
   for (const auto& c : cases) {
     MatchState s = BallAt(c.x, c.y, 100);
     s.ShotPlayed = c.shot;
@@ -29,7 +33,10 @@ TEST(Crease, WideCorridorBoundsAndCrossingLine) {
 }
 
 TEST(Crease, StumpsZoneEvenForAPlayedBall) {
-  const struct { float x, height; bool bowled; } cases[] = {
+  const struct {
+    float x, height;
+    bool bowled;
+  } cases[] = {
       {311, 63, true}, {311, 64, false}, {310, 10, false}, {337.5f, 10, true}, {338, 10, false}};
   for (const auto& c : cases) {
     MatchState s = BallAt(c.x, 149.5f, c.height);
@@ -46,10 +53,17 @@ TEST(Crease, StumpsZoneEvenForAPlayedBall) {
 }
 
 TEST(Crease, BodyZonesOnlyForAnUnplayedBallAndTheBatsmanAtRest) {
-  const struct { float x, height; bool stopped, shot = false; i16 batsman = 180; } cases[] = {
-      {331, 129, true},  {331, 130, false}, {323, 50, false},  {345.5f, 50, true}, {346, 50, false},
-      {306, 130, true},  {306, 199, true},  {306, 200, false}, {306, 129, false},  {305, 150, false},
-      {329.5f, 150, true}, {330, 150, false}, {331, 50, false, true}, {331, 50, false, false, 181}};
+  const struct {
+    float x, height;
+    bool stopped, shot = false;
+    i16 batsman = 180;
+  } cases[] = {{331, 129, true},       {331, 130, false},
+               {323, 50, false},       {345.5f, 50, true},
+               {346, 50, false},       {306, 130, true},
+               {306, 199, true},       {306, 200, false},
+               {306, 129, false},      {305, 150, false},
+               {329.5f, 150, true},    {330, 150, false},
+               {331, 50, false, true}, {331, 50, false, false, 181}};
   for (const auto& c : cases) {
     MatchState s = BallAt(c.x, 175, c.height);
     s.ShotPlayed = c.shot, s.BatsmanSpriteX = c.batsman;
@@ -69,10 +83,12 @@ TEST(Crease, TheBodyIsJudgedOnlyOnceTheBallIsPastItsLine) {
 TEST(Crease, BodyAndStumpsAreJudgedOnlyOnce) {
   MatchState s = BallAt(320, 175, 20);  // between the two body zones
   CheckCrease(s);
-  const struct { float x, y; i16 height; } later[] = {
-      {331, 170, 20},   // now at the pads, but the body was judged last tick
-      {324, 149, 64},   // just over the stumps
-      {324, 140, 10}};  // low over them a tick later
+  const struct {
+    float x, y;
+    i16 height;
+  } later[] = {{331, 170, 20},   // now at the pads, but the body was judged last tick
+               {324, 149, 64},   // just over the stumps
+               {324, 140, 10}};  // low over them a tick later
   for (const auto& l : later) {
     s.BallX = l.x, s.BallY = l.y, s.BallSpriteY = static_cast<i16>(l.y - l.height);
     CheckCrease(s);
@@ -82,8 +98,10 @@ TEST(Crease, BodyAndStumpsAreJudgedOnlyOnce) {
 }
 
 TEST(Crease, BatTakesOverOnlyInsideTheHittingBand) {
-  const struct { float y; bool shot, hit; } cases[] = {
-      {170, true, true}, {168, true, false}, {178, true, false}, {170, false, false}};
+  const struct {
+    float y;
+    bool shot, hit;
+  } cases[] = {{170, true, true}, {168, true, false}, {178, true, false}, {170, false, false}};
   for (const auto& c : cases) {
     MatchState s = BallAt(200, c.y, 50);
     s.BallVX = 1, s.BallVY = -8, s.ShotVX = -3, s.ShotVY = 6, s.ShotPlayed = c.shot;

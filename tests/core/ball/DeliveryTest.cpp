@@ -15,8 +15,10 @@ struct Range {
 }  // namespace
 
 TEST(PitchSpot, ScatterAroundTheAimWidensWithPace) {
-  const struct { i16 pace; int xLow, xHigh, yLow, yHigh; } cases[] = {
-      {0, 267, 290, 269, 288}, {1, 269, 288, 271, 286}, {2, 273, 284, 274, 283}};
+  const struct {
+    i16 pace;
+    int xLow, xHigh, yLow, yHigh;
+  } cases[] = {{0, 267, 290, 269, 288}, {1, 269, 288, 271, 286}, {2, 273, 284, 274, 283}};
   for (const auto& c : cases) {
     fakes::Rig rig;
     MatchState& s = rig.game.S;
@@ -28,17 +30,21 @@ TEST(PitchSpot, ScatterAroundTheAimWidensWithPace) {
       x.Add(s.PitchX), y.Add(s.PitchY);
     }
     EXPECT_EQ(s.DeliveryPace, c.pace);
-    EXPECT_EQ(std::tuple(x.low, x.high, y.low, y.high), std::tuple(c.xLow, c.xHigh, c.yLow, c.yHigh))
+    EXPECT_EQ(std::tuple(x.low, x.high, y.low, y.high),
+              std::tuple(c.xLow, c.xHigh, c.yLow, c.yHigh))
         << "pace " << c.pace;
   }
 }
 
 TEST(PitchSpot, KeyStartsRunUpThenFixesSpotOnceAndNeverInFlight) {
-  const struct { bool runUp, bowled, chosen; bool runUpAfter, chosenAfter; i16 paceAfter; } cases[] = {
-      {false, false, false, true, false, 0},  // waiting: the run-up starts, no spot yet
-      {true, false, false, true, true, 2},    // run-up: the spot is fixed at the pace of now
-      {true, false, true, true, true, 0},     // spot already fixed: nothing
-      {false, true, false, false, false, 0}};  // in flight: nothing
+  const struct {
+    bool runUp, bowled, chosen;
+    bool runUpAfter, chosenAfter;
+    i16 paceAfter;
+  } cases[] = {{false, false, false, true, false, 0},  // waiting: the run-up starts, no spot yet
+               {true, false, false, true, true, 2},  // run-up: the spot is fixed at the pace of now
+               {true, false, true, true, true, 0},   // spot already fixed: nothing
+               {false, true, false, false, false, 0}};  // in flight: nothing
   for (const auto& c : cases) {
     fakes::Rig rig;
     MatchState& s = rig.game.S;
@@ -53,8 +59,10 @@ TEST(PitchSpot, KeyStartsRunUpThenFixesSpotOnceAndNeverInFlight) {
 }
 
 TEST(NewBall, CursorPlacedByGameType) {
-  const struct { Option game; int xLow, xHigh, yLow, yHigh; } cases[] = {
-      {Option::Option1, 230, 269, 250, 250}, {Option::Option2, 210, 289, 210, 289}};
+  const struct {
+    Option game;
+    int xLow, xHigh, yLow, yHigh;
+  } cases[] = {{Option::Option1, 230, 269, 250, 250}, {Option::Option2, 210, 289, 210, 289}};
   for (const auto& c : cases) {
     fakes::Rig rig;
     rig.forms.Select(c.game);
@@ -63,15 +71,17 @@ TEST(NewBall, CursorPlacedByGameType) {
       NewBall(rig.game.M);
       x.Add(rig.game.S.BowlCursorX), y.Add(rig.game.S.BowlCursorY);
     }
-    EXPECT_EQ(std::tuple(x.low, x.high, y.low, y.high), std::tuple(c.xLow, c.xHigh, c.yLow, c.yHigh));
+    EXPECT_EQ(std::tuple(x.low, x.high, y.low, y.high),
+              std::tuple(c.xLow, c.xHigh, c.yLow, c.yHigh));
   }
 }
 
 TEST(NewBall, ClearsEveryLatchAndPutsEveryoneBackButKeepsThePaceAndTheSpot) {
   fakes::Rig rig;
   MatchState& s = rig.game.S;
-  bool* flags[] = {&s.BallBounced, &s.RunUpStarted, &s.BallBowled, &s.PitchChosen, &s.StumpCheckDone, &s.BallPastBat,
-                   &s.WideCalled,  &s.BallStopped,  &s.Bowled,     &s.WideBall,    &s.CpuBowling};
+  bool* flags[] = {&s.BallBounced,    &s.RunUpStarted, &s.BallBowled, &s.PitchChosen,
+                   &s.StumpCheckDone, &s.BallPastBat,  &s.WideCalled, &s.BallStopped,
+                   &s.Bowled,         &s.WideBall,     &s.CpuBowling};
   for (bool* f : flags) *f = true;
   i16* counts[] = {&s.RunUpCounter, &s.BallCounter, &s.StumpsFrame, &s.ShotFrameBase, &s.CursorVX};
   for (i16* n : counts) *n = 2;

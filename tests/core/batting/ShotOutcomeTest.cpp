@@ -4,8 +4,8 @@
 #include <string_view>
 
 #include "core/batting/ShotOutcome.h"
-#include "fakes/Fakes.h"
 #include "core/model/Outcome.h"
+#include "fakes/Fakes.h"
 
 namespace {
 

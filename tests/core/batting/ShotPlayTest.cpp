@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "core/batting/ShotPlay.h"
-#include "fakes/Fakes.h"
 #include "core/model/Outcome.h"
+#include "fakes/Fakes.h"
 
 namespace {
 
@@ -25,11 +25,10 @@ TEST(PlayShot, AcceptsOnlyInsideTheHittingWindow) {
     float ballY;
     bool bowled, alreadyPlayed, pastBat, accepted;
   };
-  const Case cases[] = {{240.0f, true, false, false, false}, {239.9f, true, false, false, true},
-                        {176.0f, true, false, false, true},  {171.0f, true, false, false, true},
-                        {173.0f, true, false, true, false},
-                        {170.0f, true, false, false, false}, {200.0f, false, false, false, false},
-                        {200.0f, true, true, false, false}};
+  const Case cases[] = {{240.0f, true, false, false, false},  {239.9f, true, false, false, true},
+                        {176.0f, true, false, false, true},   {171.0f, true, false, false, true},
+                        {173.0f, true, false, true, false},   {170.0f, true, false, false, false},
+                        {200.0f, false, false, false, false}, {200.0f, true, true, false, false}};
   for (const auto& c : cases) {
     fakes::Rig rig;
     MatchState& s = rig.game.S;

@@ -33,9 +33,12 @@ TEST(BowlCursor, EasyRightKeyAcceleratesToFourThenGlidesToTheEdge) {
 }
 
 TEST(BowlCursor, OvershootsOneTickThenReturnsToTheEdge) {
-  const struct { bool onY; i16 pos, v, next, after; } cases[] = {
-      {false, 378, 4, 382, 379}, {false, 182, -4, 178, 181}, {false, 376, 4, 380, 379}, {false, 184, -4, 180, 181},
-      {true, 278, 4, 282, 279},  {true, 152, -3, 149, 151},  {true, 154, -4, 150, 151}};
+  const struct {
+    bool onY;
+    i16 pos, v, next, after;
+  } cases[] = {{false, 378, 4, 382, 379},  {false, 182, -4, 178, 181}, {false, 376, 4, 380, 379},
+               {false, 184, -4, 180, 181}, {true, 278, 4, 282, 279},   {true, 152, -3, 149, 151},
+               {true, 154, -4, 150, 151}};
   for (const auto& c : cases) {
     EasyRig rig;
     MatchState& s = rig.game.S;
@@ -63,9 +66,13 @@ TEST(BowlCursor, BothKeysHeldCancelUnlessAtTheLowerLimit) {
 
 // Each arrow pushes the cursor its own way, one step more each tick.
 TEST(BowlCursor, EachArrowSteersItsOwnWay) {
-  const struct { bool MatchState::*held; int vx, vy; } cases[] = {
-      {&MatchState::LeftHeld, -2, 0}, {&MatchState::RightHeld, 2, 0},
-      {&MatchState::UpHeld, 0, -2},   {&MatchState::DownHeld, 0, 2}};
+  const struct {
+    bool MatchState::*held;
+    int vx, vy;
+  } cases[] = {{&MatchState::LeftHeld, -2, 0},
+               {&MatchState::RightHeld, 2, 0},
+               {&MatchState::UpHeld, 0, -2},
+               {&MatchState::DownHeld, 0, 2}};
   for (const auto& c : cases) {
     EasyRig rig;
     MatchState& s = rig.game.S;
@@ -73,7 +80,8 @@ TEST(BowlCursor, EachArrowSteersItsOwnWay) {
     MoveBowlCursor(rig.game.M);
     MoveBowlCursor(rig.game.M);
     EXPECT_EQ(std::tuple(s.CursorVX, s.CursorVY), std::tuple(c.vx, c.vy));
-    EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY), std::tuple(200 + c.vx * 3 / 2, 200 + c.vy * 3 / 2));
+    EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY),
+              std::tuple(200 + c.vx * 3 / 2, 200 + c.vy * 3 / 2));
   }
 }
 

@@ -206,7 +206,8 @@ TEST(CommentaryMatchLine, RunRateTargetChaseAndLead) {
       {Overs(Score(second, 23, 2, 21, 3), 4, 5, 5), "Tigers need 3 from 1 ball"},
       {Overs(Score(second, 23, 2, 12, 3), 4, 1, std::nullopt), "Tigers need 12"},
       {Overs(Score(second, 23, 2, 12, 3), 4, 1, 2), "Tigers need 12"},  // box cut below the overs
-      {Overs(Score(second, 23, 2, 12, 3), 0, 0, 0), "Tigers need 12"},  // no overs: no balls to count
+      {Overs(Score(second, 23, 2, 12, 3), 0, 0, 0),
+       "Tigers need 12"},  // no overs: no balls to count
       {Overs(Score(second, 23, 2, 23, 3), 4, 1, 5),
        "Scores level on 23: Tigers need 1 from 5 balls"},
       {Overs(Score(second, 23, 2, 23, 3), 4, 1, std::nullopt), "Scores level on 23: Tigers need 1"},

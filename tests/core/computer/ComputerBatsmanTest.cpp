@@ -7,8 +7,8 @@
 #include <optional>
 #include <string>
 
-#include "fakes/Fakes.h"
 #include "core/computer/ComputerBatsman.h"
+#include "fakes/Fakes.h"
 
 namespace {
 
@@ -106,11 +106,11 @@ constexpr i16 kKept = -1;
 constexpr i16 kEarlier = 0;  // the shot left from an earlier ball
 
 constexpr ShotChoice kShotChoices[] = {
-    {309, 234, 1}, {310, 234, kKept}, {311, 234, 2},  // pitched up: drive or glance
-    {299, 236, 4}, {300, 236, kKept}, {301, 236, 3},  // short: cut or hook
-    {280, 235, kKept}, {320, 235, kKept},              // exactly on the length line
-    {300, 234, 1}, {310, 236, 3},                      // each side uses its own split
-    {305, 100, 1}, {305, 400, 3},
+    {309, 234, 1},     {310, 234, kKept}, {311, 234, 2},  // pitched up: drive or glance
+    {299, 236, 4},     {300, 236, kKept}, {301, 236, 3},  // short: cut or hook
+    {280, 235, kKept}, {320, 235, kKept},                 // exactly on the length line
+    {300, 234, 1},     {310, 236, 3},                     // each side uses its own split
+    {305, 100, 1},     {305, 400, 3},
 };
 
 TEST(CpuBat, ChoosesItsShotByLineAndLengthKeepingTheLastOneOnASplit) {

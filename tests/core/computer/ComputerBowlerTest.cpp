@@ -6,8 +6,8 @@
 #include <array>
 #include <cstdlib>
 
-#include "fakes/Fakes.h"
 #include "core/computer/ComputerBowler.h"
+#include "fakes/Fakes.h"
 
 namespace {
 
@@ -63,7 +63,8 @@ TEST(CpuBowl, ThePaceCyclesFastMediumSlowAtItsOwnRateFromEach) {
     if (tick % kRunUpTicks == 0) StartRunUp(s, s.BallPace);
     const i16 before = s.BallPace;
     CpuBowl(rig.game.M);
-    ASSERT_TRUE(s.BallPace == before || s.BallPace == (before + 1) % 3) << before << " -> " << s.BallPace;
+    ASSERT_TRUE(s.BallPace == before || s.BallPace == (before + 1) % 3)
+        << before << " -> " << s.BallPace;
     ++ticksAt[static_cast<std::size_t>(before)];
     if (s.BallPace != before) ++movesFrom[static_cast<std::size_t>(before)];
   }

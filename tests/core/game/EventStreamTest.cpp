@@ -34,7 +34,7 @@ struct Tape : EventListener {
 
 // Walks the batsman towards the ball's line with Z and X.
 void Steer(Game& g, float gap) {
-  const bool left = gap < -3, right = gap > 3;
+  const bool left = gap<-3, right = gap> 3;
   g.Display_KeyUp(left ? key::kX : key::kZ, 0);
   if (left || right) g.Display_KeyDown(left ? key::kZ : key::kX, 0);
   if (!left && !right) g.Display_KeyUp(key::kX, 0);
@@ -140,8 +140,8 @@ TEST(EventStream, EachKindOfBallTellsItsEventsInPlayOrder) {
       const std::string kind = KindOf(ball.scored);
       ++seen[kind];
       // A ball the bat sends on to the stumps is bowled too: played on.
-      if (kind == "played and bowled" && ball.names == Then({"shot_played", "bat_hit", "stumps_hit",
-                                                             "ball_scored"}))
+      if (kind == "played and bowled" &&
+          ball.names == Then({"shot_played", "bat_hit", "stumps_hit", "ball_scored"}))
         ++seen["played on"];
       else
         EXPECT_EQ(ball.names, expected.at(kind)) << kind << ", seed " << seed;
@@ -159,9 +159,9 @@ TEST(EventStream, ABallScoredTellsItsWorthAndTheBoardAfterIt) {
     std::string_view outcome;
     int runs;
     bool wicket, wide;
-  } worth[] = {{outcome::kWide, 1, false, true},   {outcome::kNone, 0, false, false},
-               {outcome::kNoRun, 0, false, false}, {outcome::kOneRun, 1, false, false},
-               {outcome::kTwoRuns, 2, false, false}, {outcome::kThreeRuns, 3, false, false},
+  } worth[] = {{outcome::kWide, 1, false, true},      {outcome::kNone, 0, false, false},
+               {outcome::kNoRun, 0, false, false},    {outcome::kOneRun, 1, false, false},
+               {outcome::kTwoRuns, 2, false, false},  {outcome::kThreeRuns, 3, false, false},
                {outcome::kFourRuns, 4, false, false}, {outcome::kCaught, 0, true, false},
                {outcome::kBowled, 0, true, false}};
   int balls = 0;
@@ -181,7 +181,8 @@ TEST(EventStream, ABallScoredTellsItsWorthAndTheBoardAfterIt) {
     for (const auto& w : worth) {
       if (w.outcome != event.outcome) continue;
       known = true;
-      EXPECT_EQ(std::tuple(event.runs, event.wicket, event.wide), std::tuple(w.runs, w.wicket, w.wide))
+      EXPECT_EQ(std::tuple(event.runs, event.wicket, event.wide),
+                std::tuple(w.runs, w.wicket, w.wide))
           << event.outcome;
     }
     EXPECT_TRUE(known) << event.outcome;
@@ -241,9 +242,12 @@ TEST(EventStream, ListenersHearTicksAndEventsUntilTheyStop) {
   struct Ear : EventListener {
     Ear(std::vector<std::string>& log, char name) : log(log), name(name) {}
     void OnEvent(const GameEvent& e) override {
-      log.push_back(name + std::string(" ") + std::string(EventName(e.kind)) + "@" + std::to_string(e.tick));
+      log.push_back(name + std::string(" ") + std::string(EventName(e.kind)) + "@" +
+                    std::to_string(e.tick));
     }
-    void OnTick(int tick) override { log.push_back(name + std::string(" tick ") + std::to_string(tick)); }
+    void OnTick(int tick) override {
+      log.push_back(name + std::string(" tick ") + std::to_string(tick));
+    }
     std::vector<std::string>& log;
     char name;
   };
@@ -257,6 +261,6 @@ TEST(EventStream, ListenersHearTicksAndEventsUntilTheyStop) {
   stream.StopListening(a);
   stream.NextTick();
   stream.Tell(GameEvent{.kind = EventKind::Wide});
-  EXPECT_EQ(log, (std::vector<std::string>{"a tick 1", "b tick 1", "a pads@1", "b pads@1", "b tick 2",
-                                           "b wide@2"}));
+  EXPECT_EQ(log, (std::vector<std::string>{"a tick 1", "b tick 1", "a pads@1", "b pads@1",
+                                           "b tick 2", "b wide@2"}));
 }

@@ -32,17 +32,17 @@ TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
   Rig rig;
   rig.forms.SetText(TextBox::Text4, "3.5");
   BeginThenEscape(rig, {[&] {
-    EXPECT_EQ(rig.timer.Interval(), 4);
-    EXPECT_TRUE(rig.timer.Enabled());
-  }});
+                    EXPECT_EQ(rig.timer.Interval(), 4);
+                    EXPECT_TRUE(rig.timer.Enabled());
+                  }});
   EXPECT_FALSE(rig.timer.Enabled());
   EXPECT_FALSE(rig.forms.loaded);
   EXPECT_FALSE(rig.forms.resultShown);
   auto& display = dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
   EXPECT_FALSE(display.open);
-  EXPECT_EQ(rig.pictures.loaded, (std::vector<std::string>{"all.bmp", "GAMESP.bmp", "smallsp.bmp",
-                                                           "cball.bmp", "bowler.bmp", "stumps.bmp",
-                                                           "shots256.bmp"}));
+  EXPECT_EQ(rig.pictures.loaded,
+            (std::vector<std::string>{"all.bmp", "GAMESP.bmp", "smallsp.bmp", "cball.bmp",
+                                      "bowler.bmp", "stumps.bmp", "shots256.bmp"}));
   EXPECT_EQ(Ops(display).front(), "OpenDisplay");
   EXPECT_EQ(Ops(display).back(), "CloseDisplay");
 }
@@ -50,12 +50,12 @@ TEST(MatchStart, EscapeClosesTheMatchAndUnloadsTheForm) {
 TEST(MatchStart, BeginDuringAMatchDoesNothing) {
   Rig rig;
   BeginThenEscape(rig, {[&] {
-    const auto display = rig.forms.lastDisplay;
-    rig.game.cmdBegin_Click();
-    EXPECT_EQ(rig.forms.lastDisplay, display);
-    EXPECT_EQ(rig.pictures.loaded.size(), 7u);
-    EXPECT_TRUE(rig.game.MatchRunning());
-  }});
+                    const auto display = rig.forms.lastDisplay;
+                    rig.game.cmdBegin_Click();
+                    EXPECT_EQ(rig.forms.lastDisplay, display);
+                    EXPECT_EQ(rig.pictures.loaded.size(), 7u);
+                    EXPECT_TRUE(rig.game.MatchRunning());
+                  }});
 }
 
 TEST(MatchStart, TheLoopTestsQuitGameOnlyAfterEachYield) {
@@ -76,17 +76,17 @@ TEST(MatchStart, StartingValuesAndCursorAcceleration) {
     MatchState& held = rig.game.S;  // arrows whose key-ups the last match never heard
     held.LeftHeld = held.RightHeld = held.UpHeld = held.DownHeld = true;
     BeginThenEscape(rig, {[&] {
-      const MatchState& s = rig.game.S;
-      EXPECT_FALSE(s.LeftHeld || s.RightHeld || s.UpHeld || s.DownHeld);
-      EXPECT_EQ(s.CursorAccel, c.accel);
-      EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY), std::tuple(250, 250));
-      EXPECT_EQ(s.BatsmanX, 300);
-      EXPECT_EQ(s.BallCrossX, 300);
-      EXPECT_EQ(s.BowlerY, 410);
-      EXPECT_TRUE(s.FirstInnings);
-      EXPECT_EQ(s.RunUpFrames[60], 32);
-      EXPECT_FALSE(rig.forms.beginEnabled);
-    }});
+                      const MatchState& s = rig.game.S;
+                      EXPECT_FALSE(s.LeftHeld || s.RightHeld || s.UpHeld || s.DownHeld);
+                      EXPECT_EQ(s.CursorAccel, c.accel);
+                      EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY), std::tuple(250, 250));
+                      EXPECT_EQ(s.BatsmanX, 300);
+                      EXPECT_EQ(s.BallCrossX, 300);
+                      EXPECT_EQ(s.BowlerY, 410);
+                      EXPECT_TRUE(s.FirstInnings);
+                      EXPECT_EQ(s.RunUpFrames[60], 32);
+                      EXPECT_FALSE(rig.forms.beginEnabled);
+                    }});
   }
 }
 
@@ -144,9 +144,18 @@ TEST(MatchStart, BadBitmapsAreNamedAndTheFormIsKept) {
     const char* expected;
   } cases[] = {
       {"cball.bmp", [](auto& p) { p.sizes.erase("cball.bmp"); }, "cball.bmp is missing"},
-      {"stumps.bmp", [](auto& p) { p.notPictures.insert("stumps.bmp"); }, "stumps.bmp is not a picture"},
-      {"bowler.bmp", [](auto& p) { p.sizes["bowler.bmp"] = {151, 240 * 38}; }, "bowler.bmp is too small"},
-      {"all.bmp", [](auto& p) { p.sizes["all.bmp"] = {639, 480}; }, "all.bmp is too small"},
+      {"stumps.bmp", [](auto& p) { p.notPictures.insert("stumps.bmp"); },
+       "stumps.bmp is not a picture"},
+      {"bowler.bmp",
+       [](auto& p) {
+         p.sizes["bowler.bmp"] = {151, 240 * 38};
+       },
+       "bowler.bmp is too small"},
+      {"all.bmp",
+       [](auto& p) {
+         p.sizes["all.bmp"] = {639, 480};
+       },
+       "all.bmp is too small"},
   };
   for (const auto& c : cases) {
     Rig rig;
@@ -215,32 +224,34 @@ TEST(TileSetRecovery, OnlyTheBackgroundIsRestoredAndAFailureClearsTheArrows) {
     bool arrowsKept;
   } cases[] = {
       {0, false, {"Restore", "ReloadPicture"}, true},  // the background
-      {3, false, {}, true},                              // the ball: left to the display
-      {0, true, {"Restore"}, false},                     // all.BMP gone
-      {7, false, {}, false},                             // no such tile set
+      {3, false, {}, true},                            // the ball: left to the display
+      {0, true, {"Restore"}, false},                   // all.BMP gone
+      {7, false, {}, false},                           // no such tile set
       {9, false, {}, false},
       {-1, false, {}, false},
   };
   for (const auto& c : cases) {
     Rig rig;
     BeginThenEscape(rig, {[&] {
-      auto& display = dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
-      display.calls.clear();
-      if (c.allBmpMissing) rig.pictures.sizes.erase("all.bmp");
-      rig.game.S.UpHeld = rig.game.S.RightHeld = rig.game.S.BatLeftHeld = true;
-      rig.game.Display_TileSetLost(c.index);
-      EXPECT_EQ(Ops(display), c.ops) << c.index;
-      EXPECT_EQ(rig.game.S.UpHeld && rig.game.S.RightHeld, c.arrowsKept) << c.index;
-      EXPECT_TRUE(rig.game.S.BatLeftHeld) << c.index << ": Z is the batsman's, never forgotten here";
-    }});
+                      auto& display =
+                          dynamic_cast<fakes::RecordingDisplay&>(*rig.forms.lastDisplay);
+                      display.calls.clear();
+                      if (c.allBmpMissing) rig.pictures.sizes.erase("all.bmp");
+                      rig.game.S.UpHeld = rig.game.S.RightHeld = rig.game.S.BatLeftHeld = true;
+                      rig.game.Display_TileSetLost(c.index);
+                      EXPECT_EQ(Ops(display), c.ops) << c.index;
+                      EXPECT_EQ(rig.game.S.UpHeld && rig.game.S.RightHeld, c.arrowsKept) << c.index;
+                      EXPECT_TRUE(rig.game.S.BatLeftHeld)
+                          << c.index << ": Z is the batsman's, never forgotten here";
+                    }});
   }
 }
 
 TEST(TileSetRecovery, ReloadsTheBackgroundFromAllBmpInAnyCase) {
   Rig rig;
   BeginThenEscape(rig, {[&] {
-    rig.pictures.loaded.clear();
-    rig.game.Display_TileSetLost(0);
-    EXPECT_EQ(rig.pictures.loaded, std::vector<std::string>{"all.BMP"});
-  }});
+                    rig.pictures.loaded.clear();
+                    rig.game.Display_TileSetLost(0);
+                    EXPECT_EQ(rig.pictures.loaded, std::vector<std::string>{"all.BMP"});
+                  }});
 }

@@ -3,8 +3,12 @@
 #include "core/model/Int16.h"
 
 TEST(Int16, RoundsHalfToEven) {
-  const struct { double in; i16 out; } cases[] = {
-      {2.5, 2}, {3.5, 4}, {-2.5, -2}, {-0.4, 0}, {0.5, 0}, {1.5, 2}, {279.65808, 280}, {32767.4, 32767},
+  const struct {
+    double in;
+    i16 out;
+  } cases[] = {
+      {2.5, 2}, {3.5, 4}, {-2.5, -2},       {-0.4, 0},
+      {0.5, 0}, {1.5, 2}, {279.65808, 280}, {32767.4, 32767},
   };
   for (const auto& c : cases) EXPECT_EQ(int16::Round(c.in), c.out) << c.in;
 }

@@ -14,7 +14,8 @@ TEST(Random, DrawIsUniformOverOneToN) {
     ASSERT_EQ(counts.size(), static_cast<std::size_t>(n)) << "n=" << n;
     EXPECT_EQ(counts.begin()->first, 1);
     EXPECT_EQ(counts.rbegin()->first, n);
-    for (auto [value, count] : counts) EXPECT_NEAR(count, perValue, perValue * 0.12) << n << ":" << value;
+    for (auto [value, count] : counts)
+      EXPECT_NEAR(count, perValue, perValue * 0.12) << n << ":" << value;
   }
 }
 

@@ -7,9 +7,13 @@
 
 namespace {
 
-FrameCalls OneTile(i16 x) { return {DrawCall{.kind = DrawCall::Kind::Tile, .x = x}}; }
+FrameCalls OneTile(i16 x) {
+  return {DrawCall{.kind = DrawCall::Kind::Tile, .x = x}};
+}
 
-MatchState Waiting() { return MatchState{}; }
+MatchState Waiting() {
+  return MatchState{};
+}
 
 void KeepBall(InstantReplay& replay, int frames, i16 firstX = 0) {
   replay.OnEvent({.kind = EventKind::RunUpStarted});
@@ -50,8 +54,11 @@ TEST(InstantReplayKeys, RStartsOnlyWithABallKeptAndTheFieldAtRest) {
   const struct {
     const MatchState& field;
     bool ballKept, plays;
-  } cases[] = {{waiting, false, false}, {waiting, true, true}, {runUp, true, false},
-               {flight, true, false},   {inBreak, true, true}};
+  } cases[] = {{waiting, false, false},
+               {waiting, true, true},
+               {runUp, true, false},
+               {flight, true, false},
+               {inBreak, true, true}};
   for (const auto& c : cases) {
     InstantReplay replay;
     if (c.ballKept) KeepBall(replay, 3);

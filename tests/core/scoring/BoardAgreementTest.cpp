@@ -9,8 +9,8 @@
 
 #include "ScoringEvents.h"
 #include "core/scoring/BallByBall.h"
-#include "fakes/Fakes.h"
 #include "core/scoring/Scoring.h"
+#include "fakes/Fakes.h"
 
 namespace {
 

@@ -5,8 +5,8 @@
 #include <string>
 #include <vector>
 
-#include "fakes/Fakes.h"
 #include "core/scoring/Innings.h"
+#include "fakes/Fakes.h"
 
 namespace {
 

@@ -20,7 +20,9 @@ struct Window : ScorecardOutput {
 };
 
 GameEvent Scored(int runs, bool first) {
-  return {.kind = EventKind::BallScored, .outcome = runs == 4 ? "4 Runs" : "No Run", .runs = runs,
+  return {.kind = EventKind::BallScored,
+          .outcome = runs == 4 ? "4 Runs" : "No Run",
+          .runs = runs,
           .firstInnings = first};
 }
 

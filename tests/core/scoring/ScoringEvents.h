@@ -34,11 +34,10 @@ inline GameEvent Scored(const std::string& outcome, bool firstInnings = true) {
     int runs;
     bool wicket, wide;
   };
-  static constexpr Worth kWorth[] = {{"Wide", 1, false, true},        {"No Run", 0, false, false},
-                                     {"", 0, false, false},           {"1 Run", 1, false, false},
-                                     {"2 Runs", 2, false, false},     {"3 Runs", 3, false, false},
-                                     {"4 Runs", 4, false, false},     {"Caught Out", 0, true, false},
-                                     {"Your OUT!!!", 0, true, false}};
+  static constexpr Worth kWorth[] = {
+      {"Wide", 1, false, true},    {"No Run", 0, false, false},    {"", 0, false, false},
+      {"1 Run", 1, false, false},  {"2 Runs", 2, false, false},    {"3 Runs", 3, false, false},
+      {"4 Runs", 4, false, false}, {"Caught Out", 0, true, false}, {"Your OUT!!!", 0, true, false}};
   GameEvent e;
   e.kind = EventKind::BallScored;
   e.outcome = outcome;

@@ -7,8 +7,8 @@
 #include <tuple>
 #include <vector>
 
-#include "fakes/Fakes.h"
 #include "core/scoring/Scoring.h"
+#include "fakes/Fakes.h"
 
 namespace {
 
@@ -42,12 +42,21 @@ struct Worth {
 };
 
 constexpr Worth kWorth[] = {
-    {"Wide", 1, 0, 0},       {"No Run", 0, 0, 1},     {"", 0, 0, 1},
-    {"1 Run", 1, 0, 1},      {"2 Runs", 2, 0, 1},     {"3 Runs", 3, 0, 1},
-    {"4 Runs", 4, 0, 1},     {"Caught Out", 0, 1, 1}, {"Your OUT!!!", 0, 1, 1},
+    {"Wide", 1, 0, 0},
+    {"No Run", 0, 0, 1},
+    {"", 0, 0, 1},
+    {"1 Run", 1, 0, 1},
+    {"2 Runs", 2, 0, 1},
+    {"3 Runs", 3, 0, 1},
+    {"4 Runs", 4, 0, 1},
+    {"Caught Out", 0, 1, 1},
+    {"Your OUT!!!", 0, 1, 1},
     // Compared whole and case-sensitively: near misses are worth nothing at all.
-    {"wide", 0, 0, 0},       {"Wide ", 0, 0, 0},      {"4 runs", 0, 0, 0},
-    {"caught out", 0, 0, 0}, {"Your OUT!!", 0, 0, 0},
+    {"wide", 0, 0, 0},
+    {"Wide ", 0, 0, 0},
+    {"4 runs", 0, 0, 0},
+    {"caught out", 0, 0, 0},
+    {"Your OUT!!", 0, 0, 0},
 };
 
 TEST(ScoreBall, EachOutcomeIsWorthItsRunsWicketAndBallToTheSideBatting) {
@@ -122,9 +131,12 @@ struct OverLimit {
 };
 
 constexpr OverLimit kOverLimits[] = {
-    {"2", 12, "1 Run"}, {"2.0", 12, ""}, {" 1 ", 6, "Caught Out"},
+    {"2", 12, "1 Run"},
+    {"2.0", 12, ""},
+    {" 1 ", 6, "Caught Out"},
     // With no overs each innings is over after its first ball, a wide included.
-    {"0", 1, "Wide"}, {"0", 1, "4 Runs"},
+    {"0", 1, "Wide"},
+    {"0", 1, "4 Runs"},
 };
 
 TEST(InningsEnd, TheOverLimitClosesEachInningsAndTheNextStartsAtNil) {

@@ -3,8 +3,8 @@
 #include <vector>
 
 #include "core/model/Outcome.h"
-#include "core/tick/FrameTables.h"
 #include "core/tick/Animation.h"
+#include "core/tick/FrameTables.h"
 
 namespace {
 
@@ -51,8 +51,9 @@ TEST(BowlerFrame, RunsUpRightThenStepsBackLeftAfterTheRelease) {
 // While the bowler runs in, the batsman sways through his stance at a third of
 // the pace: still, a frame forward, two frames forward, back again, still.
 TEST(BatsmanFrame, StanceSwaysOnceDuringTheRunUp) {
-  const struct { int from, to, tile; } spans[] = {
-      {0, 10, 0}, {11, 16, 1}, {17, 40, 2}, {41, 46, 1}, {47, 60, 0}};
+  const struct {
+    int from, to, tile;
+  } spans[] = {{0, 10, 0}, {11, 16, 1}, {17, 40, 2}, {41, 46, 1}, {47, 60, 0}};
   const MatchState s = FilledState();
   for (const auto& span : spans)
     for (int c = span.from; c <= span.to; ++c)
@@ -71,14 +72,14 @@ TEST(BatsmanFrame, EveryFrameOfThePickUpAndOfEachShot) {
   } cases[] = {
       {"pick-up", false, 0, {1, 1, 1, 2, 2, 3, 3, 4, 4, 5, 5, 5, 5}},
       {"defensive", true, shot::kDefensive, {6, 7, 7, 8, 8, 8, 8, 8}},
-      {"drive", true, shot::kDrive,
-       {6, 7, 7, 8, 8, 9, 9, 10, 10, 10, 10, 9, 9, 9, 8, 8, 8, 7, 6, 0, 0, 0}},
-      {"glance", true, shot::kGlance,
-       {12, 13, 14, 14, 15, 15, 16, 16, 16, 16, 15, 15, 14, 14, 14, 14, 13, 13, 13, 0, 0, 0}},
-      {"hook", true, shot::kHook,
-       {17, 18, 18, 19, 20, 21, 22, 23, 24, 24, 24, 24, 24, 23, 22, 37, 37, 37, 37, 0, 0, 0}},
-      {"cut", true, shot::kCut,
-       {26, 27, 28, 29, 30, 31, 32, 33, 34, 34, 35, 35, 36, 36, 36, 36, 37, 37, 37, 0, 0, 0}},
+      {"drive", true, shot::kDrive, {6, 7, 7, 8, 8, 9, 9, 10, 10, 10, 10,
+                                     9, 9, 9, 8, 8, 8, 7, 6,  0,  0,  0}},
+      {"glance", true, shot::kGlance, {12, 13, 14, 14, 15, 15, 16, 16, 16, 16, 15,
+                                       15, 14, 14, 14, 14, 13, 13, 13, 0,  0,  0}},
+      {"hook", true, shot::kHook, {17, 18, 18, 19, 20, 21, 22, 23, 24, 24, 24,
+                                   24, 24, 23, 22, 37, 37, 37, 37, 0,  0,  0}},
+      {"cut", true, shot::kCut, {26, 27, 28, 29, 30, 31, 32, 33, 34, 34, 35,
+                                 35, 36, 36, 36, 36, 37, 37, 37, 0,  0,  0}},
   };
   const MatchState filled = FilledState();
   for (const auto& c : cases) {

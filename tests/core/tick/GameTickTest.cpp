@@ -30,7 +30,8 @@ std::vector<std::string> Drawn(const fakes::RecordingDisplay& display, const Mat
 }
 
 using Lines = std::vector<std::string>;
-const Lines kInfo = {"DrawMap", "DrawText:(Timing + line) - Shot Danger  = 0 - 0", "DrawText:Outcome = "};
+const Lines kInfo = {"DrawMap", "DrawText:(Timing + line) - Shot Danger  = 0 - 0",
+                     "DrawText:Outcome = "};
 const Lines kScore = {"DrawText:Team1  0/0", "DrawText:0.0 Overs"};
 
 Lines Join(std::initializer_list<Lines> parts) {
@@ -49,14 +50,18 @@ TEST(GameTick, DrawsEachPhaseBackToFront) {
     Lines drawn;
   } cases[] = {
       {"waiting", [](MatchState&) {},
-       Join({kInfo, {"DrawTile:TileSetStumps:0", "DrawTile:TileSetStumps:0", "DrawTile:TileSetShots:0"},
-             kScore, marker})},
+       Join({kInfo,
+             {"DrawTile:TileSetStumps:0", "DrawTile:TileSetStumps:0", "DrawTile:TileSetShots:0"},
+             kScore,
+             marker})},
       {"run-up", [](MatchState& s) { s.RunUpStarted = true; },
        Join({kInfo,
              {"DrawTile:TileSetGameSp:0", "DrawTile:TileSetBowler:1", "DrawTile:TileSetStumps:0",
               "DrawTile:TileSetStumps:0", "DrawTile:TileSetShots:0"},
-             kScore, marker})},
-      {"innings break", [](MatchState& s) { s.InningsBreak = true; },
+             kScore,
+             marker})},
+      {"innings break",
+       [](MatchState& s) { s.InningsBreak = true; },
        {"DrawMap", "DrawText:Swap Over : End of Innings", "ShowFrame"}},
   };
   for (const auto& c : cases) {
@@ -85,7 +90,8 @@ TEST(GameTick, TheBallGoesBehindOrInFrontOfTheBatsman) {
     const Lines drawn = Drawn(display, rig.S);
     const auto at = [&](const std::string& prefix) {
       return std::find_if(drawn.begin(), drawn.end(),
-                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }) - drawn.begin();
+                          [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }) -
+             drawn.begin();
     };
     EXPECT_EQ(at("DrawTile:TileSetCBall") < at("DrawTile:TileSetShots"), c.behind) << c.ballY;
     EXPECT_LT(at("DrawTile:TileSetShots"), at("DrawTile:TileSetBowler"));

@@ -1,9 +1,10 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QKeyEvent>
+#include <QLineEdit>
 #include <QPaintEvent>
 #include <QScreen>
-#include <QLineEdit>
-#include <gtest/gtest.h>
 
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPicture.h"
@@ -65,7 +66,10 @@ class DisplayTest : public ::testing::Test {
 };
 
 TEST_F(DisplayTest, TilesAreCutInReadingOrder) {
-  const struct { int tile; QRgb colour; } cases[] = {{0, kRed}, {1, kGreen}, {2, kBlue}, {3, kYellow}};
+  const struct {
+    int tile;
+    QRgb colour;
+  } cases[] = {{0, kRed}, {1, kGreen}, {2, kBlue}, {3, kYellow}};
   for (const auto& c : cases) {
     display.DrawTile(*sheet, static_cast<std::uint8_t>(c.tile), 20, 20);
     display.ShowFrame();
@@ -89,8 +93,12 @@ TEST_F(DisplayTest, SpritesLeaveMagentaUndrawnTheMapDoesNot) {
 }
 
 TEST_F(DisplayTest, TilesAreClippedToThePlayingArea) {
-  const struct { int x, y; int px, py; QRgb colour; } cases[] = {
-      {-2, -1, 0, 0, kGreen},       // the tile's pixel (2, 1)
+  const struct {
+    int x, y;
+    int px, py;
+    QRgb colour;
+  } cases[] = {
+      {-2, -1, 0, 0, kGreen},        // the tile's pixel (2, 1)
       {637, 478, 639, 479, kGreen},  // the tile's pixel (2, 1) again, at the far corner
       {-3, 100, 0, 100, kGreen},
   };
@@ -103,7 +111,9 @@ TEST_F(DisplayTest, TilesAreClippedToThePlayingArea) {
 }
 
 TEST_F(DisplayTest, TilesOutsideTheAreaOrTheSetDrawNothing) {
-  const struct { int tile, x, y; } cases[] = {
+  const struct {
+    int tile, x, y;
+  } cases[] = {
       {1, -4, 0}, {1, 640, 0}, {1, 0, 480}, {1, -32768, 32767}, {4, 10, 10}, {255, 10, 10},
   };
   for (const auto& c : cases) {
@@ -111,7 +121,8 @@ TEST_F(DisplayTest, TilesOutsideTheAreaOrTheSetDrawNothing) {
     display.DrawTile(*sheet, static_cast<std::uint8_t>(c.tile), static_cast<i16>(c.x),
                      static_cast<i16>(c.y));
     display.ShowFrame();
-    EXPECT_EQ(display.Frame(), Field(kGrey).Image()) << "tile " << c.tile << " at " << c.x << "," << c.y;
+    EXPECT_EQ(display.Frame(), Field(kGrey).Image())
+        << "tile " << c.tile << " at " << c.x << "," << c.y;
   }
 }
 
@@ -149,7 +160,8 @@ TEST_F(DisplayTest, TextIsLightWithADarkShadow) {
 class PaintWatcher : public QObject {
  public:
   bool eventFilter(QObject*, QEvent* event) override {
-    if (event->type() == QEvent::Paint) regions.push_back(static_cast<QPaintEvent*>(event)->region());
+    if (event->type() == QEvent::Paint)
+      regions.push_back(static_cast<QPaintEvent*>(event)->region());
     return false;
   }
   std::vector<QRegion> regions;
@@ -161,13 +173,18 @@ TEST_F(DisplayTest, RepaintsWhatChangedAndNothingElse) {
   display.installEventFilter(&watcher);
   const auto onScreen = [this] {
     QApplication::processEvents();
-    return QGuiApplication::primaryScreen()->grabWindow(display.winId()).toImage().convertToFormat(
-        QImage::Format_RGB32);
+    return QGuiApplication::primaryScreen()
+        ->grabWindow(display.winId())
+        .toImage()
+        .convertToFormat(QImage::Format_RGB32);
   };
-  const struct { int x, y; QRect painted; } frames[] = {
-      {20, 20, {0, 0, 640, 480}},    // the first frame over the black one opened with
-      {100, 50, {20, 20, 84, 33}},   // the sprite moved: where it was and where it is
-      {100, 50, {}},                 // the same again: no paint at all
+  const struct {
+    int x, y;
+    QRect painted;
+  } frames[] = {
+      {20, 20, {0, 0, 640, 480}},   // the first frame over the black one opened with
+      {100, 50, {20, 20, 84, 33}},  // the sprite moved: where it was and where it is
+      {100, 50, {}},                // the same again: no paint at all
   };
   for (const auto& f : frames) {
     watcher.regions.clear();
@@ -198,13 +215,17 @@ TEST_F(DisplayTest, TileSetsAreListedInTheOrderMadeAndReloadReCuts) {
 }
 
 TEST(DisplayScaling, LargestWholeFactorCentred) {
-  const struct { QSize widget; QRect frame; } cases[] = {
+  const struct {
+    QSize widget;
+    QRect frame;
+  } cases[] = {
       {{640, 480}, {0, 0, 640, 480}},      {{700, 480}, {30, 0, 640, 480}},
       {{1279, 959}, {319, 239, 640, 480}}, {{1280, 960}, {0, 0, 1280, 960}},
       {{1300, 1000}, {10, 20, 1280, 960}}, {{1300, 900}, {330, 210, 640, 480}},
       {{1920, 1440}, {0, 0, 1920, 1440}},
   };
-  for (const auto& c : cases) EXPECT_EQ(DisplayWidget::FrameRect(c.widget), c.frame) << c.widget.width();
+  for (const auto& c : cases)
+    EXPECT_EQ(DisplayWidget::FrameRect(c.widget), c.frame) << c.widget.width();
 }
 
 TEST_F(DisplayTest, PaintsScaledPixelsSquareWithBlackAround) {
@@ -213,8 +234,11 @@ TEST_F(DisplayTest, PaintsScaledPixelsSquareWithBlackAround) {
   display.ShowFrame();
   display.resize(1300, 1000);  // factor 2, frame at (10, 20)
   const QImage shown = display.grab().toImage();
-  const struct { int x, y; QRgb colour; } cases[] = {
-      {9, 20, kBlack}, {10, 19, kBlack}, {10, 20, kRed}, {17, 25, kRed},
+  const struct {
+    int x, y;
+    QRgb colour;
+  } cases[] = {
+      {9, 20, kBlack}, {10, 19, kBlack}, {10, 20, kRed},     {17, 25, kRed},
       {18, 20, kGrey}, {10, 26, kGrey},  {1289, 979, kGrey}, {1290, 980, kBlack},
   };
   for (const auto& c : cases)
@@ -223,8 +247,8 @@ TEST_F(DisplayTest, PaintsScaledPixelsSquareWithBlackAround) {
 
 // ---- keys ----
 
-void Send(QWidget& widget, QEvent::Type type, int key, Qt::KeyboardModifiers modifiers = Qt::NoModifier,
-          bool autoRepeat = false) {
+void Send(QWidget& widget, QEvent::Type type, int key,
+          Qt::KeyboardModifiers modifiers = Qt::NoModifier, bool autoRepeat = false) {
   QKeyEvent event(type, key, modifiers, QString(), autoRepeat);
   QCoreApplication::sendEvent(&widget, &event);
 }
@@ -286,8 +310,9 @@ TEST_F(DisplayKeysTest, LosingTheFocusReleasesEveryHeldKey) {
 TEST_F(DisplayKeysTest, AClickOnTheDisplayTakesTheFocusBack) {
   other->setFocus();
   ASSERT_FALSE(display->hasFocus());
-  QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50), display->mapToGlobal(QPointF(50, 50)),
-                    Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+  QMouseEvent press(QEvent::MouseButtonPress, QPointF(50, 50),
+                    display->mapToGlobal(QPointF(50, 50)), Qt::LeftButton, Qt::LeftButton,
+                    Qt::NoModifier);
   QCoreApplication::sendEvent(display, &press);
   EXPECT_TRUE(display->hasFocus());
 }

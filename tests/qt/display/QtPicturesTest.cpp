@@ -1,8 +1,9 @@
+#include <gtest/gtest.h>
+
 #include <QDateTime>
 #include <QFile>
 #include <QImage>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include "qt/display/QtPicture.h"
 #include "qt/display/QtPictures.h"
@@ -26,7 +27,10 @@ class QtPicturesTest : public ::testing::Test {
 
 TEST_F(QtPicturesTest, FindsBitmapsWithoutRegardToLetterCase) {
   QtPictures pictures(dir.path());
-  const struct { const char* asked; int width; } cases[] = {
+  const struct {
+    const char* asked;
+    int width;
+  } cases[] = {
       {"\\all.bmp", 64}, {"all.BMP", 64}, {"ALL.BMP", 64}, {"/All.Bmp", 64}, {"stumps.bmp", 16},
   };
   for (const auto& c : cases) {
@@ -38,10 +42,16 @@ TEST_F(QtPicturesTest, FindsBitmapsWithoutRegardToLetterCase) {
 
 TEST_F(QtPicturesTest, MissingAndUnreadableFilesRaiseTheirErrors) {
   QtPictures pictures(dir.path());
-  const struct { const char* asked; int error; } cases[] = {
-      {"\\cball.bmp", kErrFileNotFound},     {"", kErrFileNotFound},
-      {"all", kErrFileNotFound},             {"folder.bmp", kErrFileNotFound},
-      {"notapicture.bmp", kErrInvalidPicture}, {"NOTAPICTURE.BMP", kErrInvalidPicture},
+  const struct {
+    const char* asked;
+    int error;
+  } cases[] = {
+      {"\\cball.bmp", kErrFileNotFound},
+      {"", kErrFileNotFound},
+      {"all", kErrFileNotFound},
+      {"folder.bmp", kErrFileNotFound},
+      {"notapicture.bmp", kErrInvalidPicture},
+      {"NOTAPICTURE.BMP", kErrInvalidPicture},
   };
   for (const auto& c : cases) {
     try {
@@ -67,7 +77,11 @@ TEST_F(QtPicturesTest, ABitmapChangedOnDiskIsReadAfresh) {
   QtPictures pictures(dir.path());
   pictures.Prefetch();
   ASSERT_EQ(pictures.LoadPicture("all.bmp")->Width(), 64);
-  const struct { int width; QRgb colour; int secondsLater; } cases[] = {
+  const struct {
+    int width;
+    QRgb colour;
+    int secondsLater;
+  } cases[] = {
       {32, qRgb(0, 0, 200), 0},   // another size, the same time
       {32, qRgb(200, 0, 0), 20},  // the same size, a later time
   };

@@ -1,15 +1,16 @@
+#include <gtest/gtest.h>
+
+#include <QCheckBox>
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QCheckBox>
 #include <QRadioButton>
-#include <gtest/gtest.h>
 
-#include "qt/forms/CaptionFit.h"
 #include "qt/commentary/CommentaryStrip.h"
+#include "qt/forms/CaptionFit.h"
 #include "qt/forms/OptionsForm.h"
 
 namespace {
@@ -98,7 +99,8 @@ TEST(OptionsForm, EveryCaptionFitsItsBoxWhole) {
     if (qobject_cast<const QLineEdit*>(widget) || !*c.caption) continue;
     QString caption = CaptionOf(widget).trimmed();
     caption.remove(u'&');
-    EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(caption), CaptionRoom(*widget)) << c.name;
+    EXPECT_LE(QFontMetrics(widget->font()).horizontalAdvance(caption), CaptionRoom(*widget))
+        << c.name;
   }
 }
 
@@ -110,12 +112,16 @@ TEST(OptionsForm, HasNoTitleAndTheDesignClientSize) {
 
 TEST(OptionsForm, OptionButtonsBelongToTheirFramesWithTheDesignSelections) {
   OptionsForm form;
-  const struct { Option option; const char* frame; bool selected; } cases[] = {
-      {Option::Option1, "Frame1", false},    {Option::Option2, "Frame1", true},
-      {Option::OptionBATe, "Frame2", false}, {Option::OptionBATn, "Frame2", true},
-      {Option::OptionBATh, "Frame2", false}, {Option::OptionBOWLe, "Frame3", false},
+  const struct {
+    Option option;
+    const char* frame;
+    bool selected;
+  } cases[] = {
+      {Option::Option1, "Frame1", false},     {Option::Option2, "Frame1", true},
+      {Option::OptionBATe, "Frame2", false},  {Option::OptionBATn, "Frame2", true},
+      {Option::OptionBATh, "Frame2", false},  {Option::OptionBOWLe, "Frame3", false},
       {Option::OptionBOWLn, "Frame3", false}, {Option::OptionBOWLh, "Frame3", true},
-      {Option::CPUe, "Frame4", false},       {Option::CPUn, "Frame4", true},
+      {Option::CPUe, "Frame4", false},        {Option::CPUn, "Frame4", true},
       {Option::CPUh, "Frame4", false},
   };
   for (const auto& c : cases) {
@@ -128,10 +134,10 @@ TEST(OptionsForm, OptionButtonsBelongToTheirFramesWithTheDesignSelections) {
 
 TEST(OptionsForm, FocusGoesBeginBoxesGroupsThenGameDelayAndSound) {
   OptionsForm form;
-  const char* expected[] = {"cmdBegin",    "Text1",       "Text2", "Text3", "Option1",
-                            "Option2",     "OptionBATe",  "OptionBATn", "OptionBATh",
-                            "OptionBOWLe", "OptionBOWLn", "OptionBOWLh", "CPUe", "CPUn",
-                            "CPUh",        "Text4",       "chkSound", "cmdBegin"};
+  const char* expected[] = {"cmdBegin",    "Text1",       "Text2",      "Text3",      "Option1",
+                            "Option2",     "OptionBATe",  "OptionBATn", "OptionBATh", "OptionBOWLe",
+                            "OptionBOWLn", "OptionBOWLh", "CPUe",       "CPUn",       "CPUh",
+                            "Text4",       "chkSound",    "cmdBegin"};
   QWidget* at = form.Begin();
   for (const char* name : expected) {
     EXPECT_EQ(at->objectName(), QString::fromUtf8(name));
@@ -153,7 +159,8 @@ TEST(OptionsForm, TheWindowWidensForTheDisplayAndNarrowsAfter) {
   EXPECT_EQ(display->geometry(), QRect(624, 0, form.width() - 624, fieldHeight));
   // The commentary strip runs under the field, as wide as it.
   EXPECT_TRUE(form.Strip()->isVisible());
-  EXPECT_EQ(form.Strip()->geometry(), QRect(624, fieldHeight, form.width() - 624, CommentaryStrip::kHeight));
+  EXPECT_EQ(form.Strip()->geometry(),
+            QRect(624, fieldHeight, form.width() - 624, CommentaryStrip::kHeight));
   display->hide();
   EXPECT_FALSE(form.Strip()->isVisible());
   EXPECT_EQ(form.size(), QSize(624, 465));

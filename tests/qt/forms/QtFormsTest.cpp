@@ -1,35 +1,45 @@
+#include <gtest/gtest.h>
+
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QMessageBox>
-#include <QTimer>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
+#include <QTimer>
 
-#include "fakes/Fakes.h"
-#include "qt/forms/OptionsForm.h"
 #include "core/model/PanelDesign.h"
+#include "core/scoring/BallByBall.h"
+#include "fakes/Fakes.h"
+#include "qt/display/DisplayWidget.h"
+#include "qt/display/QtPictures.h"
+#include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/ResultDialog.h"
 #include "qt/scorecard/ScorecardWindow.h"
-#include "core/scoring/BallByBall.h"
-#include "qt/display/DisplayWidget.h"
-#include "qt/display/QtPictures.h"
 
 namespace {
 
-void DeleteClosedForms() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void DeleteClosedForms() {
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 
 // The seven bitmaps, plain colours, each just big enough for the tiles the game draws.
 void WriteBitmaps(const QString& folder) {
-  const struct { const char* name; int width, height; } bitmaps[] = {
-      {"all.bmp", 640, 480},         {"GAMESP.bmp", 192, 64},   {"smallsp.bmp", 64, 16},
-      {"cball.bmp", 96, 32},         {"bowler.bmp", 151 * 13, 240 * 3}, {"stumps.bmp", 192, 64},
+  const struct {
+    const char* name;
+    int width, height;
+  } bitmaps[] = {
+      {"all.bmp", 640, 480},
+      {"GAMESP.bmp", 192, 64},
+      {"smallsp.bmp", 64, 16},
+      {"cball.bmp", 96, 32},
+      {"bowler.bmp", 151 * 13, 240 * 3},
+      {"stumps.bmp", 192, 64},
       {"shots256.bmp", 320 * 4, 200 * 10},
   };
   for (const auto& b : bitmaps) {
@@ -160,7 +170,11 @@ void AnswerMessageBox(SeenBox& seen) {
 }
 
 TEST_F(QtFormsTest, BadSettingsAreReportedAndThePanelStaysAsTyped) {
-  const struct { TextBox box; const char* text; const char* message; } cases[] = {
+  const struct {
+    TextBox box;
+    const char* text;
+    const char* message;
+  } cases[] = {
       {TextBox::Text3, "many", "Number Of Overs must be a number"},
       {TextBox::Text4, "fast", "Game Delay (ms) must be a whole number from 0 to 32767"},
       {TextBox::Text4, "-1", "Game Delay (ms) must be a whole number from 0 to 32767"},
