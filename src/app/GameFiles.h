@@ -1,5 +1,5 @@
 #pragma once
-// The files the game needs beside its program to play a match: the seven
+// The files the game needs in its data folder to play a match: the seven
 // bitmaps and the sound effects. Checked by `gallowby --check-files`, so an
 // installation (a package, `cmake --install`) can be checked without a window.
 

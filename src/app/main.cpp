@@ -14,6 +14,7 @@
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
 #include "qt/display/QtPictures.h"
+#include "qt/files/GameDataFolder.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
@@ -22,15 +23,15 @@
 
 namespace {
 
-// Checks the files beside the program; no window, so no display is needed.
+// Checks the files in the game's data folder; no window, so no display is needed.
 int CheckFiles(int argc, char* argv[]) {
   const QCoreApplication app(argc, argv);
-  const QStringList troubles = GameFileTroubles(QCoreApplication::applicationDirPath());
+  const QString folder = GameDataFolder();
+  const QStringList troubles = GameFileTroubles(folder);
   for (const QString& trouble : troubles)
     std::fprintf(stderr, "gallowby: %s\n", qUtf8Printable(trouble));
   if (troubles.isEmpty())
-    std::printf("gallowby: every file the game needs is in %s\n",
-                qUtf8Printable(QCoreApplication::applicationDirPath()));
+    std::printf("gallowby: every file the game needs is in %s\n", qUtf8Printable(folder));
   return troubles.isEmpty() ? 0 : 1;
 }
 

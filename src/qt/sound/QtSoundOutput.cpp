@@ -1,13 +1,13 @@
 #include "qt/sound/QtSoundOutput.h"
 
 #include <QAudioDevice>
-#include <QCoreApplication>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
 #include <atomic>
 #include <cstdio>
 
+#include "qt/files/GameDataFolder.h"
 #include "qt/sound/QuietBackend.h"
 #include "qt/sound/WavCheck.h"
 
@@ -34,7 +34,7 @@ QtSoundOutput::QtSoundOutput() {
 QtSoundOutput::~QtSoundOutput() = default;
 
 void QtSoundOutput::Prepare() {
-  Preload(QCoreApplication::applicationDirPath());
+  Preload(GameDataFolder());
 }
 
 void QtSoundOutput::Preload(const QString& folder) {

@@ -18,11 +18,11 @@ class QtSoundOutput : public SoundOutput {
   QtSoundOutput();
   ~QtSoundOutput() override;
 
-  // Loads every effect from folder/sounds/ (the program's folder). Called at
+  // Loads every effect from folder/sounds/ (the game's data folder). Called at
   // every Begin; does nothing when that folder is already loaded.
   void Preload(const QString& folder);
 
-  // Preload from the program's folder.
+  // Preload from the game's data folder.
   void Prepare() override;
 
   // Off stops whatever is playing at once and plays nothing until on again.

@@ -158,8 +158,9 @@ TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
     s.RunUpStarted = true, s.BallPace = 2;
     for (int tick = 1; tick <= 60; ++tick) {
       Tick(rig);
-      if (tick == 20)
+      if (tick == 20) {
         EXPECT_EQ(std::get<0>(TilesDrawn(rig, rig.game.D.TileSetShots).at(0)), 2) << "stance";
+      }
     }
     EXPECT_EQ(std::tuple(s.RunUpCounter, s.BowlerX, s.BowlerY), std::tuple(60, 190, 170));
     EXPECT_FALSE(s.BallBowled);

@@ -1,0 +1,12 @@
+#pragma once
+// Where the game's bitmaps and sounds are, for the pictures, the sound effects
+// and `gallowby --check-files` alike.
+
+#include <QString>
+
+// The installed data folder, found from the program's own folder as an
+// installation lays them out (<prefix>/games/gallowby reads
+// <prefix>/share/games/gallowby), whatever the prefix; when there is no such
+// folder, as in a build tree, the program's own folder, where the build copies
+// them. Needs the application object.
+QString GameDataFolder();
