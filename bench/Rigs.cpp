@@ -1,21 +1,9 @@
 #include "Rigs.h"
 
 #include "core/input/Keyboard.h"
-#include "core/sound/Footsteps.h"
-#include "core/tick/FrameTables.h"
 #include "qt/display/DisplayWidget.h"
 
 namespace bench {
-
-Audience::Audience(Game& game)
-    : commentary(game, *this),
-      sound(*this, FootstepTicks(RunUpFrameTable())),
-      scorecard(*game.P.forms, *this) {
-  for (EventListener* listener :
-       std::initializer_list<EventListener*>{&commentary, &sound, &replay, &scorecard})
-    game.Events.Listen(*listener);
-  game.SetOverlay(replay);
-}
 
 DrawnRig::DrawnRig() {
   forms.displayFactory = [this](DisplayEvents& events) {

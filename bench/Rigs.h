@@ -7,10 +7,7 @@
 #include <memory>
 
 #include "NullDisplay.h"
-#include "core/commentary/CommentaryFeed.h"
-#include "core/replay/InstantReplay.h"
-#include "core/scoring/ScorecardFeed.h"
-#include "core/sound/SoundCues.h"
+#include "core/game/MatchAudience.h"
 #include "fakes/Fakes.h"
 #include "qt/display/QtPictures.h"
 
@@ -18,21 +15,12 @@ class DisplayWidget;
 
 namespace bench {
 
-// Everything that listens to a match in the game: the commentary, the sound,
-// the instant replay and the scorecard, with outputs that show nothing.
-struct Audience : CommentaryOutput, SoundOutput, ScorecardOutput {
-  explicit Audience(Game& game);
-  void ShowCommentary(const CommentaryLines&) override {}
-  void Play(SoundEffect) override {}
-  void StopAll() override {}
-  void ShowScorecard(const scorecard::BallByBall&, const std::string&, const std::string&,
-                     bool) override {}
-  void CloseScorecard() override {}
-
-  CommentaryFeed commentary;
-  SoundCues sound;
-  InstantReplay replay;
-  ScorecardFeed scorecard;
+// Everything that listens to a match in the game, wired as the game wires it,
+// with outputs that show nothing.
+struct Audience {
+  explicit Audience(Game& game) : listeners(game, outputs.Outputs()) {}
+  fakes::QuietOutputs outputs;
+  MatchAudience listeners;
 };
 
 // The real display widget and the real bitmaps; needs a QApplication.

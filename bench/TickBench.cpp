@@ -7,6 +7,10 @@
 //                      after the flight tick before it (only what moved is drawn)
 //   DrawnFlightAfresh  the same tick after the innings-break picture: every sprite
 //                      of the busiest picture is drawn afresh
+//   ShownFlightTick/N  the tick drawn and then painted on a shown widget N times the
+//                      field's size (1 in a normal window; 2 or 3 full screen, F11)
+//   ShownFlightAfresh/N  the same after the innings-break picture: the whole field
+//                      drawn, enlarged and painted again
 //   PresentFrame       the widget painting the whole shown frame (at most what a tick adds)
 //   DrawnStillTick     a tick whose picture is the same as the last (waiting for the bowler)
 //   LogicFlightTick    the same tick with a display that does nothing
@@ -26,17 +30,13 @@
 #include <algorithm>
 #include <chrono>
 #include <cstring>
+#include <functional>
 #include <optional>
 #include <vector>
 
 #include "MatchBot.h"
 #include "Rigs.h"
 #include "core/model/FieldGeometry.h"
-#include "core/replay/InstantReplay.h"
-#include "core/scoring/BallByBall.h"
-#include "core/sound/Footsteps.h"
-#include "core/sound/SoundCues.h"
-#include "core/tick/FrameTables.h"
 #include "fakes/Fakes.h"
 #include "qt/display/DisplayWidget.h"
 
@@ -86,7 +86,9 @@ enum class Before {
 // tick 30 or the state before it and runs one tick from it, so each frame
 // differs from the one before.
 template <typename Rig>
-void FlightTicks(benchmark::State& state, Rig& rig, Game& game, Before before) {
+void FlightTicks(
+    benchmark::State& state, Rig& rig, Game& game, Before before,
+    const std::function<void()>& afterTick = [] {}) {
   const bool ok = bench::RunInMatch(game, rig.forms, rig.pump, [&] {
     if (!bench::BowlToMidFlight(game)) return state.SkipWithError("the ball is not in flight");
     const MatchState flight = game.S;
@@ -98,6 +100,7 @@ void FlightTicks(benchmark::State& state, Rig& rig, Game& game, Before before) {
     for (auto _ : state) {
       game.S = saved[next++ & 1];
       game.Timer1_Timer();
+      afterTick();
     }
     timer.ReportFloors();
     game.S = flight;
@@ -121,6 +124,26 @@ void BM_DrawnFlightTick(benchmark::State& state) {
 
 void BM_DrawnFlightAfresh(benchmark::State& state) {
   DrawnFlightTicks(state, Before::InningsBreak);
+}
+
+void ShownFlightTicks(benchmark::State& state, Before before) {
+  bench::DrawnRig rig;
+  const QSize size = QSize(field::ScreenWidth, field::ScreenHeight) * state.range(0);
+  rig.forms.displayFactory = [&rig, inner = rig.forms.displayFactory, size](DisplayEvents& events) {
+    auto display = inner(events);
+    rig.widget->resize(size);
+    rig.widget->show();
+    return display;
+  };
+  FlightTicks(state, rig, rig.game, before, [] { QCoreApplication::processEvents(); });
+}
+
+void BM_ShownFlightTick(benchmark::State& state) {
+  ShownFlightTicks(state, Before::NextFlightTick);
+}
+
+void BM_ShownFlightAfresh(benchmark::State& state) {
+  ShownFlightTicks(state, Before::InningsBreak);
 }
 
 // The widget's paint: the shown frame onto the window's backing store.
@@ -208,43 +231,33 @@ void BM_BeginToFirstFrame(benchmark::State& state) {
 
 }  // namespace
 
-// The sound's output here only counts: what is measured is the core's share.
-struct CountingSound : SoundOutput {
-  void Play(SoundEffect) override { ++played; }
-  void StopAll() override {}
-  long played = 0;
-};
-
+// The game's own audience; the sound's output here only counts, so what is
+// measured is the core's share.
 void BM_EventToPlay(benchmark::State& state) {
-  fakes::MatchRig rig;
-  rig.SetUpField();
-  CountingSound sound;
-  SoundCues cues(sound, FootstepTicks(RunUpFrameTable()));
-  scorecard::BallByBall record;
-  InstantReplay replay;
-  rig.events.Listen(record);
-  rig.events.Listen(replay);
-  rig.events.Listen(cues);
-  const GameEvent four{.kind = EventKind::BallScored, .outcome = "4 Runs", .runs = 4};
+  bench::NullRig rig;
+  const auto& record = rig.audience.listeners.scorecard.Record();
+  const GameEvent four{.kind = EventKind::BallScored, .outcome = Outcome::FourRuns, .runs = 4};
   std::vector<double> micros;
   micros.reserve(1 << 20);
   for (auto _ : state) {
     const auto start = std::chrono::steady_clock::now();
-    rig.events.Tell(four);
+    rig.game.Events.Tell(four);
     micros.push_back(
         std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start)
             .count());
-    if (record.Innings(1).balls.size() > 10000)
-      record.Reset();  // a long innings, not an endless one
+    // A long innings, not an endless one: a new match empties the book.
+    if (record.Innings(1).balls.size() > 10000) rig.game.Events.StartMatch();
   }
   std::sort(micros.begin(), micros.end());
   state.counters["p99_us"] = micros.empty() ? 0 : micros[micros.size() * 99 / 100];
-  benchmark::DoNotOptimize(sound.played);
+  benchmark::DoNotOptimize(rig.audience.outputs.played);
 }
 
 BENCHMARK(BM_FrameCopy);
 BENCHMARK(BM_DrawnFlightTick);
 BENCHMARK(BM_DrawnFlightAfresh);
+BENCHMARK(BM_ShownFlightTick)->Arg(1)->Arg(2)->Arg(3);
+BENCHMARK(BM_ShownFlightAfresh)->Arg(1)->Arg(2)->Arg(3);
 BENCHMARK(BM_PresentFrame);
 BENCHMARK(BM_DrawnStillTick);
 BENCHMARK(BM_LogicFlightTick);

@@ -1,6 +1,6 @@
 // gallowby-timing [--quick]: the running game's clock, measured inside it. The
-// game is wired as main.cpp wires it (the real forms, timer, pictures and
-// message loop) on Qt's offscreen platform unless QT_QPA_PLATFORM says
+// game is wired as main.cpp wires it (the real forms, timer, pictures, message
+// loop, sound and the match's audience) on Qt's offscreen platform unless QT_QPA_PLATFORM says
 // otherwise, and Begin is pressed on the options form:
 //   - Begin to the first frame painted, a few times (the first is the cold one,
 //     a second after the options form came up, as a player would press it);
@@ -22,8 +22,11 @@
 
 #include "Stats.h"
 #include "TimingProbe.h"
+#include "audio/Loudspeaker.h"
 #include "core/game/Game.h"
+#include "core/game/MatchAudience.h"
 #include "qt/display/QtPictures.h"
+#include "qt/files/GameDataFolder.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
@@ -39,6 +42,8 @@ struct Wiring {
   QtClock clock;
   QtEventPump pump;
   Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
+  Loudspeaker loudspeaker{SoundFolder(GameDataFolder()).toStdString()};
+  MatchAudience audience{game, {forms, loudspeaker, forms}};
 };
 
 // Opens the options form, waits for it to be up, presses Begin; returns when
@@ -68,7 +73,7 @@ int main(int argc, char** argv) {
   QApplication::setQuitOnLastWindowClosed(false);
   Wiring w;
   w.forms.Attach(w.game);
-  bench::TimingProbe probe(w.game);
+  bench::TimingProbe probe(w.game, w.forms);
   w.timer.OnTick([&probe] { probe.OnTick(); });
 
   // As main.cpp does; the player then looks at the panel for a second.

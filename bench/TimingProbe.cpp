@@ -6,6 +6,8 @@
 #include <ctime>
 
 #include "core/game/Game.h"
+#include "qt/forms/OptionsForm.h"
+#include "qt/forms/QtForms.h"
 
 namespace bench {
 
@@ -15,7 +17,7 @@ constexpr int kGiveUpMs = 500;  // a press whose move has not shown by then is l
 constexpr int kCentreX = 300;   // the batsman's mark; keys walk him back towards it
 }  // namespace
 
-TimingProbe::TimingProbe(Game& game) : game_(game) {
+TimingProbe::TimingProbe(Game& game, const QtForms& forms) : game_(game), forms_(forms) {
   clock_.start();
   player_.setSingleShot(true);
   player_.setTimerType(Qt::PreciseTimer);
@@ -52,10 +54,11 @@ void TimingProbe::OnTick() {
   AfterTick();
 }
 
-// The display exists once Begin has made it; the first tick finds it.
+// The display exists once Begin has made it; the first tick finds it beside
+// the panel (the match draws on it through the instant replay's stand-in).
 void TimingProbe::Watch() {
   if (display_) return;
-  display_ = dynamic_cast<QWidget*>(game_.S.Display.get());
+  display_ = forms_.Options() ? forms_.Options()->Display() : nullptr;
   if (!display_) return;
   display_->installEventFilter(this);
   if (plan_.fullMatch) player_.start(40);

@@ -18,6 +18,7 @@
 #include <vector>
 
 class Game;
+class QtForms;
 class QWidget;
 
 namespace bench {
@@ -38,7 +39,7 @@ struct TimingResults {
 
 class TimingProbe : public QObject {
  public:
-  explicit TimingProbe(Game& game);
+  TimingProbe(Game& game, const QtForms& forms);
 
   // Before Begin is pressed: starts the clock for Begin to the first frame.
   void BeginPressed(const TimingPlan& plan);
@@ -65,6 +66,7 @@ class TimingProbe : public QObject {
   void ReleaseBatKey();
 
   Game& game_;
+  const QtForms& forms_;  // the display widget stands on the options form
   TimingPlan plan_;
   TimingResults results_;
   QElapsedTimer clock_;

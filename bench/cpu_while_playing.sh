@@ -4,35 +4,45 @@
 # at the design values (a tick every 16 ms). xdotool presses Begin (Alt+B) and
 # then bowls ("5") every 2.5 s, so the ball is in the air most of the time.
 #
-#   bench/cpu_while_playing.sh [--quick] [BIN_DIR]
+#   bench/cpu_while_playing.sh [--quick] [--factor N] [BIN_DIR]
 #
 # BIN_DIR holds gallowby and its bitmaps (default: build/bin beside this
 # folder). CPU is the game process's utime + stime from /proc over wall time,
-# as a share of one core. Needs Xvfb and xdotool. With pulseaudio installed the
-# game plays its sound into a PulseAudio server of the script's own (a null
-# sink, 44.1 kHz stereo as a desktop's), so the figures include the sound;
-# without, the game plays silent. Exits 0 whenever it could measure, whatever
-# the figures; 1 if the game did not start or Begin did nothing.
+# as a share of one core. --factor 2 or 3 plays full screen (F11) on a screen
+# just big enough for the field and its strip at that many times their size,
+# under a window manager (openbox). Needs Xvfb and xdotool (and openbox for
+# --factor). Exits 0 whenever it could measure, whatever the figures; 1 if
+# the game did not start, or Begin or F11 did nothing. With pulseaudio
+# installed the game plays its sound into a PulseAudio server of the script's
+# own (a null sink), so the figures include the sound; without, it plays silent.
 set -euo pipefail
 
 seconds=20
 launches=5
-if [[ "${1:-}" == "--quick" ]]; then
-  seconds=2
-  launches=1
-  shift
-fi
+factor=1
+while [[ "${1:-}" == --* ]]; do
+  case "$1" in
+    --quick) seconds=2; launches=1; shift ;;
+    --factor) factor=$2; shift 2 ;;
+    *) echo "cpu_while_playing: unknown option $1" >&2; exit 1 ;;
+  esac
+done
+screen=1600x1000x24
+(( factor > 1 )) && screen="$(( 624 + 640 * factor ))x$(( 540 * factor ))x24"
 here=$(cd "$(dirname "$0")" && pwd)
 bin=$(cd "${1:-$here/../build/bin}" && pwd)
 game="$bin/gallowby"
 clk_tck=$(getconf CLK_TCK)
 
-for tool in Xvfb xdotool; do
+tools=(Xvfb xdotool)
+(( factor > 1 )) && tools+=(openbox)
+for tool in "${tools[@]}"; do
   command -v "$tool" >/dev/null || { echo "cpu_while_playing: $tool is not installed" >&2; exit 1; }
 done
 [[ -x "$game" ]] || { echo "cpu_while_playing: no $game" >&2; exit 1; }
 
 xvfb_pid=""
+wm_pid=""
 game_pid=""
 pulse_pid=""
 log=$(mktemp)
@@ -41,6 +51,7 @@ cleanup() {
   [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
   [[ -n "$pulse_pid" ]] && kill "$pulse_pid" 2>/dev/null || true
   rm -rf "$pulse_dir"
+  [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
   if [[ -n "$xvfb_pid" ]]; then
     kill "$xvfb_pid" 2>/dev/null || true
     wait "$xvfb_pid" 2>/dev/null || true  # gone before the next run takes its number
@@ -56,7 +67,7 @@ start_xvfb() {
   local n=${GALLOWBY_DISPLAY:-$(( 100 + RANDOM % 800 ))}
   [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && return 1
   # -noreset: a server resetting as its last client leaves refuses the next one.
-  Xvfb ":$n" -screen 0 1600x1000x24 -nolisten tcp -noreset >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "$screen" -nolisten tcp -noreset >/dev/null 2>&1 &
   xvfb_pid=$!
   export DISPLAY=":$n"
   for _ in $(seq 100); do
@@ -71,6 +82,11 @@ start_xvfb() {
 }
 for _ in $(seq 20); do start_xvfb && break; done
 [[ -n "$xvfb_pid" ]] || { echo "cpu_while_playing: could not start Xvfb" >&2; exit 1; }
+if (( factor > 1 )); then
+  openbox >/dev/null 2>&1 &
+  wm_pid=$!
+  sleep 1
+fi
 unset QT_QPA_PLATFORM
 
 # A sound server for the game alone, answering on a socket of its own.
@@ -182,6 +198,15 @@ if (( width_after <= width_before )); then
   echo "cpu_while_playing: Begin did not open the display" \
     "(window ${width_before} -> ${width_after} wide)" >&2
   exit 1
+fi
+if (( factor > 1 )); then
+  xdotool key F11
+  sleep 1
+  if (( $(width) != ${screen%%x*} )); then
+    echo "cpu_while_playing: F11 did not fill the screen ($(width) wide)" >&2
+    exit 1
+  fi
+  echo "full screen (F11) at ${screen%x*}: the field and its strip at ${factor} times their size"
 fi
 bowl() { xdotool key 5; }
 xvfb0=$(run_ns "$xvfb_pid")

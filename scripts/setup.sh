@@ -4,11 +4,23 @@
 set -euo pipefail
 
 GALLOWBY_ROOT="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
-# pulseaudio and pulseaudio-utils: the recording tests start a sound server of
-# their own (the game itself plays through OpenAL Soft, libopenal-dev).
-GALLOWBY_PACKAGES=(build-essential cmake qt6-base-dev qt6-charts-dev libgl-dev libopenal-dev libgtest-dev libgmock-dev
-                   libbenchmark-dev fonts-dejavu-core desktop-file-utils appstream groff-base dpkg-dev
-                   pulseaudio pulseaudio-utils)
+
+# The Build-Depends of debian/control, one package name a line: what the build
+# and its tests need. A new dependency is written there, once.
+gallowby_build_depends() {
+  awk '/^[^ \t#]/ { listing = /^Build-Depends:/; sub(/^Build-Depends:/, "") }
+       listing && !/^#/' "$GALLOWBY_ROOT/debian/control" |
+    tr ',' '\n' | sed -e 's/|.*//' -e 's/[[(<].*//' -e 's/[[:space:]]//g' -e '/^$/d' \
+      -e 's/^debhelper-compat$/debhelper/'
+}
+
+# What only this checkout's test command needs, beyond what the package build
+# does: the compiler and dpkg-buildpackage, the benchmarks, and the tools the
+# test that builds the Debian package checks it with, and the layout check.
+GALLOWBY_TEST_ONLY=(build-essential libbenchmark-dev devscripts lintian git clang-format)
+
+mapfile -t GALLOWBY_PACKAGES < <(gallowby_build_depends)
+GALLOWBY_PACKAGES+=("${GALLOWBY_TEST_ONLY[@]}")
 
 gallowby_install_missing() {
   local missing=()

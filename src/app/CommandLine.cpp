@@ -17,12 +17,14 @@ Bowling:   NumPad 1, 2, 3 (or 1, 2, 3) pick the pace; NumPad 5 (or 5)
 Match:     Space calls the next ball against the computer and ends the
            innings break; Tab held is slow motion; R replays the last ball;
            Escape ends the program
+Window:    F11 turns full screen on and off during a match (the field and
+           the commentary grow by whole factors)
 
 Options:
   -h, --help          show this help and exit
-      --version       show the version and exit
-      --check-files   check that the bitmaps and sounds are beside the
-                      program and readable, name any that is not, and exit
+      --version       show the version and the licence, and exit
+      --check-files   check that the bitmaps and sounds are in the game's
+                      data folder and readable, name any that is not, and exit
       --quit-after MS close the program after MS milliseconds (for tests)
 
 The manual page gallowby(6) tells more.
@@ -94,5 +96,11 @@ std::string HelpText() {
 }
 
 std::string VersionText() {
-  return "gallowby " GALLOWBY_VERSION "\n";
+  return "gallowby " GALLOWBY_VERSION
+         "\n"
+         "Copyright (C) 2026 The Gallowby developers\n"
+         "License GPL-3.0-or-later: GNU GPL version 3 or later\n"
+         "<https://gnu.org/licenses/gpl.html>.\n"
+         "This is free software: you are free to change and redistribute it.\n"
+         "There is NO WARRANTY, to the extent permitted by law.\n";
 }

@@ -23,6 +23,7 @@ inline constexpr int kExitUsage = 2;  // the exit status for a command line refu
 // Reads the arguments after the program's name.
 Command ParseCommandLine(std::span<const std::string_view> args);
 
-// The texts printed for --help and --version, each ending in a newline.
+// The texts printed for --help and --version (the version on the first line,
+// then the copyright and the licence), each ending in a newline.
 std::string HelpText();
 std::string VersionText();

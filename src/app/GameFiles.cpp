@@ -5,8 +5,9 @@
 #include "audio/WavFile.h"
 #include "core/model/Bitmaps.h"
 #include "core/model/RuntimeError.h"
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 #include "qt/display/QtPictures.h"
+#include "qt/files/GameDataFolder.h"
 
 namespace {
 
@@ -37,10 +38,6 @@ void CheckSounds(const QString& folder, QStringList& troubles) {
 }
 
 }  // namespace
-
-QString SoundFolder(const QString& folder) {
-  return QDir(folder).filePath(QStringLiteral("sounds"));
-}
 
 QStringList GameFileTroubles(const QString& folder) {
   QStringList troubles;

@@ -1,5 +1,5 @@
 #pragma once
-// The files the game needs beside its program to play a match: the seven
+// The files the game needs in its data folder to play a match: the seven
 // bitmaps and the sound effects. Checked by `gallowby --check-files`, so an
 // installation (a package, `cmake --install`) can be checked without a window.
 
@@ -10,6 +10,3 @@
 // use (a bitmap that does not decode as at Begin, a sound that is not plain
 // PCM WAV), as a path with its trouble; empty when all are there.
 QStringList GameFileTroubles(const QString& folder);
-
-// Where the sound effects (and how they are mixed) are kept in the game's folder.
-QString SoundFolder(const QString& folder);

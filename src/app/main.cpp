@@ -12,16 +12,10 @@
 #include "app/CommandLine.h"
 #include "app/GameFiles.h"
 #include "audio/Loudspeaker.h"
-#include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
-#include "core/replay/InstantReplay.h"
-#include "core/replay/ReplaySound.h"
-#include "core/scoring/ScorecardFeed.h"
-#include "core/sound/Footsteps.h"
-#include "core/sound/SoundCues.h"
-#include "core/sound/SoundGate.h"
-#include "core/tick/FrameTables.h"
+#include "core/game/MatchAudience.h"
 #include "qt/display/QtPictures.h"
+#include "qt/files/GameDataFolder.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
@@ -29,15 +23,15 @@
 
 namespace {
 
-// Checks the files beside the program; no window, so no display is needed.
+// Checks the files in the game's data folder; no window, so no display is needed.
 int CheckFiles(int argc, char* argv[]) {
   const QCoreApplication app(argc, argv);
-  const QStringList troubles = GameFileTroubles(QCoreApplication::applicationDirPath());
+  const QString folder = GameDataFolder();
+  const QStringList troubles = GameFileTroubles(folder);
   for (const QString& trouble : troubles)
     std::fprintf(stderr, "gallowby: %s\n", qUtf8Printable(trouble));
   if (troubles.isEmpty())
-    std::printf("gallowby: every file the game needs is in %s\n",
-                qUtf8Printable(QCoreApplication::applicationDirPath()));
+    std::printf("gallowby: every file the game needs is in %s\n", qUtf8Printable(folder));
   return troubles.isEmpty() ? 0 : 1;
 }
 
@@ -81,22 +75,10 @@ int main(int argc, char* argv[]) {
   Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
-  CommentaryFeed commentary(game, forms);
-  game.Events.Listen(commentary);
-
-  ScorecardFeed scorecard(forms, forms);
-  game.Events.Listen(scorecard);
-
-  InstantReplay replay;
-  game.Events.Listen(replay);
-  game.SetOverlay(replay);
-
-  Loudspeaker loudspeaker(SoundFolder(QCoreApplication::applicationDirPath()).toStdString());
-  SoundGate soundBox(forms, loudspeaker);
-  ReplaySound replaySound(replay, soundBox);
-  SoundCues sound(replaySound, FootstepTicks(RunUpFrameTable()));
-  game.Events.Listen(sound);
-  replay.SetSound(soundBox);
+  Loudspeaker loudspeaker(SoundFolder(GameDataFolder()).toStdString());
+  // The strip and the scorecard window are the forms'.
+  MatchAudience audience(game, {forms, loudspeaker, forms});
+  forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
   forms.ShowOptions();

@@ -11,7 +11,7 @@
 #include <utility>
 #include <vector>
 
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 
 class EffectBank {
  public:

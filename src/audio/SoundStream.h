@@ -9,7 +9,7 @@
 #include "audio/AudioDevice.h"
 #include "audio/EffectBank.h"
 #include "audio/Voices.h"
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 
 class SoundStream {
  public:

@@ -7,7 +7,6 @@
 #include "core/game/MapRecovery.h"
 #include "core/game/StartingMarks.h"
 #include "core/model/Bitmaps.h"
-#include "core/model/PanelDesign.h"
 #include "core/tick/FrameTables.h"
 
 namespace fakes {
@@ -18,9 +17,13 @@ std::string Lower(std::string s) {
   return s;
 }
 
-template <std::size_t N>
-bool InGroup(const Option (&group)[N], Option option) {
-  return std::find(std::begin(group), std::end(group), option) != std::end(group);
+// Selecting a button clears the others of its frame.
+template <typename Meaning, std::size_t N>
+void SelectIn(std::set<Option>& selected, const std::array<OptionButton<Meaning>, N>& frame,
+              Option option) {
+  const auto in = [option](const OptionButton<Meaning>& b) { return b.control == option; };
+  if (std::none_of(frame.begin(), frame.end(), in)) return;
+  for (const OptionButton<Meaning>& button : frame) selected.erase(button.control);
 }
 }  // namespace
 
@@ -36,9 +39,9 @@ void FakeForms::Load() {
   loaded = true;
   beginEnabled = true;
   selected.clear();
-  for (Option option : panel::kDesignSelection) selected.insert(option);
+  for (Option option : kDesignSelection) selected.insert(option);
   for (TextBox box : {TextBox::Text1, TextBox::Text2, TextBox::Text3, TextBox::Text4})
-    texts[box] = panel::DesignText(box);
+    texts[box] = DesignText(box);
 }
 
 void FakeForms::UnloadOptions() {
@@ -75,16 +78,10 @@ void FakeForms::MessageBox(const std::string& text) {
 }
 
 void FakeForms::Select(Option option) {
-  auto clear = [this](const Option* first, const Option* last) {
-    for (auto it = first; it != last; ++it) selected.erase(*it);
-  };
-  if (InGroup(panel::kGameType, option))
-    clear(std::begin(panel::kGameType), std::end(panel::kGameType));
-  if (InGroup(panel::kBatting, option))
-    clear(std::begin(panel::kBatting), std::end(panel::kBatting));
-  if (InGroup(panel::kBowling, option))
-    clear(std::begin(panel::kBowling), std::end(panel::kBowling));
-  if (InGroup(panel::kCpu, option)) clear(std::begin(panel::kCpu), std::end(panel::kCpu));
+  SelectIn(selected, kGameTypeButtons, option);
+  SelectIn(selected, kBattingButtons, option);
+  SelectIn(selected, kBowlingButtons, option);
+  SelectIn(selected, kComputerButtons, option);
   selected.insert(option);
 }
 
@@ -206,14 +203,14 @@ namespace fakes {
 
 RecordingDisplay& MatchRig::SetUpField() {
   auto display = std::make_shared<RecordingDisplay>();
-  S.Display = display;
+  D.Display = display;
   for (std::size_t i = 0; i < kBitmaps.size(); ++i) {
     const Bitmap& bitmap = kBitmaps[i];
     const FakePicture picture(bitmap.fileName, bitmap.tileWidth,
                               bitmap.tileHeight * bitmap.tilesNeeded);
-    S.*kTileSetSlots[i].slot = display->CreateTileSet(picture, bitmap.tileWidth, bitmap.tileHeight);
+    D.*kTileSetSlots[i].slot = display->CreateTileSet(picture, bitmap.tileWidth, bitmap.tileHeight);
   }
-  CreateMap(S);
+  CreateMap(D);
   FillFrameTables(S);
   PlaceStartingMarks(match);
   display->calls.clear();

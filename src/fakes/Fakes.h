@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "core/game/Game.h"
+#include "core/game/MatchAudience.h"
 #include "core/ports/Ports.h"
 
 namespace fakes {
@@ -195,6 +196,19 @@ using Rig = GameOn<>;
 }  // namespace fakes
 
 namespace fakes {
+// Outputs that show nothing and play nothing, for a match's whole audience
+// where nobody watches (the soak, the benchmarks); they count the effects.
+struct QuietOutputs : CommentaryOutput, SoundOutput, ScorecardOutput {
+  void ShowCommentary(const CommentaryLines&) override {}
+  void Play(SoundEffect) override { ++played; }
+  void StopAll() override {}
+  void ShowScorecard(const scorecard::InningsRecord&, const scorecard::InningsRecord&,
+                     const std::string&, const std::string&, bool) override {}
+  void CloseScorecard() override {}
+  AudienceOutputs Outputs() { return {*this, *this, *this}; }
+  long played = 0;
+};
+
 // Every event a match tells, in order.
 struct EventLog : EventListener {
   void OnEvent(const GameEvent& event) override { heard.push_back(event); }
@@ -209,9 +223,9 @@ struct MatchRig : MatchEffects {
   MatchRig(const MatchRig&) = delete;
   MatchRig& operator=(const MatchRig&) = delete;
 
-  // A field to draw on: a recording display holding the seven tile sets (each
-  // just big enough), the background map and the frame tables; the marks of a
-  // new match.
+  // A field to draw on, in D: a recording display holding the seven tile sets
+  // (each just big enough) and the background map; the frame tables and the
+  // marks of a new match.
   RecordingDisplay& SetUpField();
 
   void SetTickInterval(i16 milliseconds) override { intervals.push_back(milliseconds); }
@@ -223,6 +237,7 @@ struct MatchRig : MatchEffects {
   FakeForms panel;
   EventStream events;
   Match match{S, Rnd, panel, *this, events};
+  MatchDisplay D;  // empty until SetUpField
 
   std::vector<i16> intervals;
   std::int64_t timeOfDay = 43200000;

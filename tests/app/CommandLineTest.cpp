@@ -97,8 +97,12 @@ INSTANTIATE_TEST_SUITE_P(
             {"--quit-after", "99999999999"},
             "gallowby: '99999999999' is not a number of milliseconds (try 'gallowby --help')"}));
 
-TEST(CommandLineTexts, VersionIsTheProjectsOnOneLine) {
-  EXPECT_EQ(VersionText(), "gallowby " GALLOWBY_VERSION "\n");
+// The version alone on the first line, for scripts; the licence after it.
+TEST(CommandLineTexts, VersionComesFirstThenTheLicence) {
+  const std::string text = VersionText();
+  EXPECT_TRUE(text.starts_with("gallowby " GALLOWBY_VERSION "\n")) << text;
+  EXPECT_NE(text.find("License GPL-3.0-or-later"), std::string::npos) << text;
+  EXPECT_EQ(text.back(), '\n');
 }
 
 // The help names every option the parser takes and every key of the game.
@@ -107,7 +111,7 @@ TEST(CommandLineTexts, HelpNamesEveryOptionAndKey) {
   for (const char* word :
        {"--help", "-h,", "--version", "--check-files", "--quit-after MS", "Z, X", "J", "N drive",
         "M leg glance", "K hook", "H square cut", "NumPad 1, 2, 3", "NumPad 5", "arrows", "Space",
-        "Tab", "R replays", "Escape"})
+        "Tab", "R replays", "Escape", "F11"})
     EXPECT_NE(help.find(word), std::string::npos) << word;
   EXPECT_EQ(help.back(), '\n');
 }

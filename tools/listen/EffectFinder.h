@@ -11,7 +11,7 @@
 #include <vector>
 
 #include "Recording.h"
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 
 namespace listening {
 

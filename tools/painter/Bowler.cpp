@@ -64,11 +64,15 @@ Camera BowlerCamera() {
 }
 
 QImage PaintBowlerTile(int tile) {
+  return PaintBowlerPose(BowlerPose(tile));
+}
+
+QImage PaintBowlerPose(const Pose& pose) {
   const Figure& figure = BowlerFigure();
-  return PaintTile(
-      field::BowlerTileWidth, field::BowlerTileHeight, Edges::Smooth, [&](QPainter& p) {
-        PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, BowlerPose(tile)));
-      });
+  return PaintTile(field::BowlerTileWidth, field::BowlerTileHeight, Edges::Smooth,
+                   [&](QPainter& p) {
+                     PaintFigure(p, BowlerCamera(), figure, Solve(figure.body, figure.bat, pose));
+                   });
 }
 
 QImage PaintBowlerSheet() {

@@ -7,6 +7,7 @@
 
 #include "painter/Camera.h"
 #include "painter/FigurePainter.h"
+#include "painter/Pose.h"
 
 namespace paint {
 
@@ -16,6 +17,8 @@ inline constexpr int BowlerSheetRows = 3;
 const Figure& BowlerFigure();
 Camera BowlerCamera();
 QImage PaintBowlerTile(int tile);
+// One tile of him in any pose (the tiles above are his poses in turn).
+QImage PaintBowlerPose(const Pose& pose);
 QImage PaintBowlerSheet();
 
 }  // namespace paint

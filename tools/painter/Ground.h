@@ -27,10 +27,17 @@ double Across(double x, double y);
 // The boundary rope's screen row at x: a wide ellipse round the far end.
 double BoundaryY(double x);
 
-// Score lines are drawn over these: kept dark and plain.
-inline constexpr int LeftBoardX = 4, LeftBoardY = 4, LeftBoardRight = 306, LeftBoardBottom = 40;
-inline constexpr int RightBoardX = 534, RightBoardY = 4, RightBoardRight = 636,
-                     RightBoardBottom = 56;
+// The game's lines of text are drawn over these: kept dark and plain, a little
+// beyond the lines' corners and below their last line.
+inline constexpr int BoardMargin = 6;
+inline constexpr int LeftBoardX = field::InfoLinesX - BoardMargin;      // 4
+inline constexpr int LeftBoardY = field::JudgementLineY - BoardMargin;  // 4
+inline constexpr int LeftBoardRight = 306;
+inline constexpr int LeftBoardBottom = field::OutcomeLineY + 18;      // 40
+inline constexpr int RightBoardX = field::ScoreLinesX - BoardMargin;  // 534
+inline constexpr int RightBoardY = field::ScoreLineY - BoardMargin;   // 4
+inline constexpr int RightBoardRight = field::ScreenWidth - 4;        // 636
+inline constexpr int RightBoardBottom = field::TargetLineY + 16;      // 56
 
 // A repeatable speckle in [-1, 1] for a pixel.
 double Speckle(int x, int y, std::uint32_t salt);

@@ -10,9 +10,6 @@
 namespace paint {
 namespace {
 
-static_assert(field::BowlingStumpsX == field::BattingStumpsX,
-              "the pitch's centre line runs straight up the screen through both sets of stumps");
-
 const QColor kEarth(204, 186, 132);
 const QColor kWorn(172, 146, 98);
 const QColor kChalk(248, 248, 240);

@@ -23,12 +23,7 @@ Driver::Driver(std::istream& script, std::ostream& out, SoundOutput* loudspeaker
   lastFrame_ = QImage(field::ScreenWidth, field::ScreenHeight, QImage::Format_RGB32);
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
-  game_.Events.Listen(commentary_);
-  game_.Events.Listen(sound_);
-  game_.Events.Listen(replay_);
-  game_.SetOverlay(replay_);
-  replay_.SetSound(soundBox_);
-  game_.Events.Listen(scorecard_);
+  audience_.emplace(game_, AudienceOutputs{*this, *this, *this});
 }
 
 // Events are written as they happen; one told inside a tick comes before
@@ -54,10 +49,11 @@ void Driver::StopAll() {
 
 // The record of each innings as it closes: the first at the break, the second
 // at the end of the match.
-void Driver::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+void Driver::ShowScorecard(const scorecard::InningsRecord& first,
+                           const scorecard::InningsRecord& second, const std::string& team1,
                            const std::string& team2, bool matchOver) {
   const int innings = matchOver ? 2 : 1;
-  Emit(ScorecardJson(record.Innings(innings), innings, matchOver ? team2 : team1));
+  Emit(ScorecardJson(matchOver ? second : first, innings, matchOver ? team2 : team1));
 }
 
 // Whenever the strip under the field changes.
@@ -132,6 +128,7 @@ void Driver::Execute(const Command& c) {
   if (c.verb == "up") return Key(c, false, true);
   if (c.verb == "press") return Key(c, true, true);
   if (c.verb == "lost") return Lost(c);
+  if (c.verb == "focus") return Focus(c);
   if (c.verb == "continue") {
     ExpectWords(c, 0);
     if (forms_.resultShown) game_.Command1_Click();
@@ -222,6 +219,15 @@ void Driver::Key(const Command& c, bool down, bool up) {
   } else if (up) {
     game_.Display_KeyUp(static_cast<i16>(code), 0);
   }
+}
+
+// `focus panel`: a click on the panel takes the keyboard from the field;
+// `focus field`: a click on the field gives it back.
+void Driver::Focus(const Command& c) {
+  ExpectWords(c, 1);
+  if (c.words[0] != "panel" && c.words[0] != "field")
+    throw ScriptError{c.line, "focus takes panel or field"};
+  if (MatchInPlay()) audience_->commentary.FieldHasKeyboard(c.words[0] == "field");
 }
 
 void Driver::Lost(const Command& c) {

@@ -15,15 +15,8 @@
 
 #include "ReplayForms.h"
 #include "Script.h"
-#include "core/commentary/CommentaryFeed.h"
 #include "core/game/Game.h"
-#include "core/replay/InstantReplay.h"
-#include "core/replay/ReplaySound.h"
-#include "core/scoring/ScorecardFeed.h"
-#include "core/sound/Footsteps.h"
-#include "core/sound/SoundCues.h"
-#include "core/sound/SoundGate.h"
-#include "core/tick/FrameTables.h"
+#include "core/game/MatchAudience.h"
 #include "fakes/Fakes.h"
 
 class DisplayWidget;
@@ -53,6 +46,7 @@ class Driver : public EventPump,
   void Select(const Command& command, bool on);
   void SetText(const Command& command);
   void Lost(const Command& command);
+  void Focus(const Command& command);
   void Tick(const Command& command);
   void Pace(const Command& command);
   void KeepPace();
@@ -71,8 +65,8 @@ class Driver : public EventPump,
   void Prepare() override;
   void Play(SoundEffect effect) override;
   void StopAll() override;
-  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
-                     const std::string& team2, bool matchOver) override;
+  void ShowScorecard(const scorecard::InningsRecord& first, const scorecard::InningsRecord& second,
+                     const std::string& team1, const std::string& team2, bool matchOver) override;
   void CloseScorecard() override {}
   void ExitIfNoForm();
   bool MatchInPlay() const { return game_.MatchRunning(); }
@@ -85,12 +79,9 @@ class Driver : public EventPump,
   fakes::FixedClock clock_;
   std::unique_ptr<Pictures> pictures_;
   Game game_;
-  CommentaryFeed commentary_{game_, *this};
-  InstantReplay replay_;
-  SoundGate soundBox_{forms_, *this};
-  ReplaySound replaySound_{replay_, soundBox_};
-  SoundCues sound_{replaySound_, FootstepTicks(RunUpFrameTable())};
-  ScorecardFeed scorecard_{forms_, *this};
+  // Made once the driver listens, so each event's line comes before what the
+  // audience makes of it.
+  std::optional<MatchAudience> audience_;
 
   QPointer<DisplayWidget> widget_;  // the real surface of the current match
   QImage lastFrame_;                // the last frame shown, kept after the display closes

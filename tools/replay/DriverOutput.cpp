@@ -29,7 +29,7 @@ void Driver::Record(const fakes::Call& call) {
 
 std::string Driver::TileSetName(const TileSet* tileSet) const {
   for (const auto& [name, slot] : kTileSetSlots)
-    if ((game_.S.*slot).get() == tileSet) return json::Quote(name);
+    if ((game_.D.*slot).get() == tileSet) return json::Quote(name);
   return "null";
 }
 
@@ -61,7 +61,7 @@ void Driver::Print(const Command& c) {
   std::string out = "{\"print\": {";
   for (std::size_t i = 0; i < c.words.size(); ++i) {
     const std::string& name = c.words[i];
-    auto value = StateFieldJson(game_.S, name);
+    auto value = StateFieldJson(game_.S, game_.D, name);
     if (!value) value = ControlJson(name);
     if (!value) throw ScriptError{c.line, "no variable or control named \"" + name + "\""};
     out += (i ? ", " : "") + json::Quote(name) + ": " + *value;
@@ -94,9 +94,10 @@ void Driver::SaveFrame(const Command& c) {
 // The scorecard window of the match so far, at its default size, as a picture.
 void Driver::SaveScorecard(const Command& c) {
   ScorecardWindow window;
-  window.SetRecord(scorecard_.Record(), QString::fromStdString(scorecard_.Team1()),
-                   QString::fromStdString(scorecard_.Team2()));
-  if (scorecard_.Record().Innings(2).Started())
+  const ScorecardFeed& scorecard = audience_->scorecard;
+  window.SetRecord(scorecard.Record(), QString::fromStdString(scorecard.Team1()),
+                   QString::fromStdString(scorecard.Team2()));
+  if (scorecard.Record().Innings(2).Started())
     window.ShowBothInnings();
   else
     window.ShowFirstInnings();

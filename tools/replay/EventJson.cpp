@@ -26,8 +26,8 @@ std::string FieldsOf(const GameEvent& e) {
     case EventKind::ShotMissedWindow:
       return Field("shot", e.shot) + Field("early", e.early);
     case EventKind::BallScored:
-      return Field("outcome", e.outcome) + Field("runs", e.runs) + Field("wicket", e.wicket) +
-             Field("wide", e.wide) + Field("team_runs", e.teamRuns) +
+      return Field("outcome", std::string(TextOf(e.outcome))) + Field("runs", e.runs) +
+             Field("wicket", e.wicket) + Field("wide", e.wide) + Field("team_runs", e.teamRuns) +
              Field("team_wickets", e.teamWickets);
     case EventKind::InningsEnded:
       return Field("innings", e.innings);

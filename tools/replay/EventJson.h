@@ -4,6 +4,6 @@
 
 #include <string>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 std::string EventJson(const GameEvent& event);

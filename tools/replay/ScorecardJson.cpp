@@ -1,7 +1,7 @@
 #include "ScorecardJson.h"
 
 #include "Json.h"
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/ScorecardText.h"
 
 namespace {
 

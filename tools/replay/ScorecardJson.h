@@ -4,7 +4,7 @@
 
 #include <string>
 
-#include "core/scoring/InningsRecord.h"
+#include "core/model/InningsRecord.h"
 
 std::string ScorecardJson(const scorecard::InningsRecord& record, int innings,
                           const std::string& team);

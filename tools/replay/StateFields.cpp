@@ -4,11 +4,12 @@
 #include <map>
 
 #include "Json.h"
+#include "core/match/MatchDisplay.h"
 #include "core/model/MatchState.h"
 
 namespace {
 
-using Getter = std::function<std::string(const MatchState&)>;
+using Getter = std::function<std::string(const MatchState&, const MatchDisplay&)>;
 
 std::string ToJson(i16 v) {
   return json::Number(static_cast<long long>(v));
@@ -32,26 +33,28 @@ std::string ToJson(const std::array<i16, N>& table) {
 
 template <typename T>
 Getter Field(T MatchState::*member) {
-  return [member](const MatchState& s) { return ToJson(s.*member); };
+  return [member](const MatchState& s, const MatchDisplay&) { return ToJson(s.*member); };
 }
 
-// Object variables print as their own name, or null when empty.
+// Display objects print as their own name, or null when empty.
 template <typename T>
-Getter Object(const std::string& name, std::shared_ptr<T> MatchState::*member) {
-  return [name, member](const MatchState& s) { return (s.*member) ? json::Quote(name) : "null"; };
+Getter Object(const std::string& name, std::shared_ptr<T> MatchDisplay::*member) {
+  return [name, member](const MatchState&, const MatchDisplay& d) {
+    return (d.*member) ? json::Quote(name) : "null";
+  };
 }
 
 const std::map<std::string, Getter>& Fields() {
   static const std::map<std::string, Getter> fields = {
-      {"Display", Object("Display", &MatchState::Display)},
-      {"TileSetAll", Object("TileSetAll", &MatchState::TileSetAll)},
-      {"TileSetGameSp", Object("TileSetGameSp", &MatchState::TileSetGameSp)},
-      {"TileSetSmallSp", Object("TileSetSmallSp", &MatchState::TileSetSmallSp)},
-      {"TileSetCBall", Object("TileSetCBall", &MatchState::TileSetCBall)},
-      {"TileSetBowler", Object("TileSetBowler", &MatchState::TileSetBowler)},
-      {"TileSetStumps", Object("TileSetStumps", &MatchState::TileSetStumps)},
-      {"TileSetShots", Object("TileSetShots", &MatchState::TileSetShots)},
-      {"TileMap", Object("TileMap", &MatchState::TileMap)},
+      {"Display", Object("Display", &MatchDisplay::Display)},
+      {"TileSetAll", Object("TileSetAll", &MatchDisplay::TileSetAll)},
+      {"TileSetGameSp", Object("TileSetGameSp", &MatchDisplay::TileSetGameSp)},
+      {"TileSetSmallSp", Object("TileSetSmallSp", &MatchDisplay::TileSetSmallSp)},
+      {"TileSetCBall", Object("TileSetCBall", &MatchDisplay::TileSetCBall)},
+      {"TileSetBowler", Object("TileSetBowler", &MatchDisplay::TileSetBowler)},
+      {"TileSetStumps", Object("TileSetStumps", &MatchDisplay::TileSetStumps)},
+      {"TileSetShots", Object("TileSetShots", &MatchDisplay::TileSetShots)},
+      {"TileMap", Object("TileMap", &MatchDisplay::TileMap)},
       {"RunUpFrames", Field(&MatchState::RunUpFrames)},
       {"StanceFrames", Field(&MatchState::StanceFrames)},
       {"DriveFrames", Field(&MatchState::DriveFrames)},
@@ -129,10 +132,11 @@ const std::map<std::string, Getter>& Fields() {
 
 }  // namespace
 
-std::optional<std::string> StateFieldJson(const MatchState& s, const std::string& name) {
+std::optional<std::string> StateFieldJson(const MatchState& s, const MatchDisplay& d,
+                                          const std::string& name) {
   const auto it = Fields().find(name);
   if (it == Fields().end()) return std::nullopt;
-  return it->second(s);
+  return it->second(s, d);
 }
 
 bool IsStateField(const std::string& name) {

@@ -103,14 +103,14 @@ Input Player::Press(i16 code, int heldFor) {
 }
 
 bool Player::HumanBats() const {
-  return game_.M.Selected(Option::Option2) || game_.S.FirstInnings;
+  return game_.M.Sides().batting == ::Player::Human;
 }
 
 // Space calls for the computer's ball while the human bats against it, and
 // ends the break; otherwise the bowler runs up with NumPad 5.
 i16 Player::BowlingKey() const {
   if (game_.S.InningsBreak) return key::kSpace;
-  if (game_.M.Selected(Option::Option1) && game_.S.FirstInnings) return key::kSpace;
+  if (game_.M.Sides().bowling == ::Player::Computer) return key::kSpace;
   return key::kPad5;
 }
 
@@ -192,7 +192,7 @@ Input Player::PanelChange() {
 bool Player::OversNeedMending() const {
   const MatchState& s = game_.S;
   if (s.OversBowled <= kMostOvers) return false;
-  const std::optional<double> limit = ReadNumber(game_.M.TextOf(TextBox::Text3));
+  const std::optional<double> limit = ReadNumber(game_.M.Options.OversText());
   return !limit || *limit != std::floor(*limit) || *limit <= s.OversBowled ||
          *limit > s.OversBowled + kMostOvers;
 }

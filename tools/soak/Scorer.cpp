@@ -3,6 +3,8 @@
 #include <optional>
 #include <string_view>
 
+#include "core/model/FieldGeometry.h"
+#include "core/model/Laws.h"
 #include "core/model/NumberText.h"
 
 namespace soak {
@@ -32,17 +34,16 @@ constexpr Worth kScoreCard[] = {
 };
 // clang-format on
 
-const Worth* WorthOf(const std::string& text) {
+// The scorer reads the outcome line as the game shows it.
+const Worth* WorthOf(Outcome outcome) {
+  if (outcome == Outcome::Unknown) return nullptr;
   for (const Worth& worth : kScoreCard)
-    if (worth.text == text) return &worth;
+    if (worth.text == TextOf(outcome)) return &worth;
   return nullptr;
 }
 
 constexpr int kTicksPerDelivery = 121;  // 60 run-up ticks, then 61 in flight
-constexpr int kRunUpTicks = 60;
 constexpr int kFlightTicks = 61;
-constexpr int kAllOut = 10;
-constexpr int kBallsPerOver = 6;
 
 bool DeliveryAtRest(const Snapshot& f) {
   return !f.runUpStarted && !f.ballBowled && f.runUpCounter == 0 && f.ballCounter == 0;
@@ -73,7 +74,7 @@ void Scorer::AfterTick(const Snapshot& pre, const Snapshot& post, const BallWatc
     Check(post.runUpCounter == pre.runUpCounter && post.ballCounter == pre.ballCounter &&
               post.ballBowled == pre.ballBowled && moments.empty(),
           "nothing moves during the innings break", post);
-  } else if (pre.runUpStarted && pre.runUpCounter < kRunUpTicks) {
+  } else if (pre.runUpStarted && pre.runUpCounter < field::RunUpTicks) {
     Check(post.runUpStarted && post.runUpCounter == pre.runUpCounter + 1 && !post.ballBowled,
           "a run-up tick adds one to the run-up count", post);
     if (post.runUpCounter == 1) {
@@ -128,20 +129,21 @@ void Scorer::CountBall(const Snapshot& pre, const ScoringMoment& scored) {
             ball.teamWickets == book_.wickets[book_.innings],
         "the score told with a ball is the scorer's", scored.field);
   CheckBoard(scored.field);
-  Check(book_.wickets[book_.innings] <= kAllOut, "no innings has more than ten wickets",
+  Check(book_.wickets[book_.innings] <= laws::kAllOut, "no innings has more than ten wickets",
         scored.field);
-  if (book_.wickets[book_.innings] < kAllOut && book_.countedInOver == kBallsPerOver) {
+  if (book_.wickets[book_.innings] < laws::kAllOut && book_.countedInOver == laws::kBallsPerOver) {
     book_.countedInOver = 0;  // six counted balls, wides apart, make the over
     ++book_.overs;
   }
-  const scorecard::InningsRecord& card = world_.record.Innings(book_.innings + 1);
+  const scorecard::InningsRecord& card =
+      world_.audience.scorecard.Record().Innings(book_.innings + 1);
   Check(card.runs == book_.runs[book_.innings] && card.wickets == book_.wickets[book_.innings] &&
             card.board.overs == book_.overs && card.board.balls == book_.countedInOver,
         "the scorecard's record of the innings is the board's", scored.field);
 }
 
 void Scorer::CloseInningsIfDue(const Snapshot& pre, const Snapshot& post, const BallWatch& told) {
-  bool due = book_.wickets[book_.innings] >= kAllOut;
+  bool due = book_.wickets[book_.innings] >= laws::kAllOut;
   if (!due) {
     const std::optional<double> limit = ReadNumber(world_.forms.Text(TextBox::Text3));
     due = limit && *limit == static_cast<double>(book_.overs);

@@ -61,9 +61,6 @@ void CheckingDisplay::DrawTile(const TileSet& tileSet, std::uint8_t tile, i16, i
 World::World(std::uint64_t seed) {
   watch.game = &game;
   game.Events.Listen(watch);
-  game.Events.Listen(record);
-  game.Events.Listen(replay);
-  game.SetOverlay(replay);
   clock.ms = static_cast<std::int64_t>(seed % 86400000u);
   game.Rnd = Random(seed);
   forms.displayFactory = [this](DisplayEvents&) {

@@ -11,8 +11,7 @@
 
 #include "Report.h"
 #include "core/game/Game.h"
-#include "core/replay/InstantReplay.h"
-#include "core/scoring/BallByBall.h"
+#include "core/game/MatchAudience.h"
 #include "fakes/Fakes.h"
 
 namespace soak {
@@ -84,9 +83,10 @@ struct World : fakes::GameOn<> {
   explicit World(std::uint64_t seed);
 
   BallWatch watch;
-  scorecard::BallByBall record;
-  InstantReplay replay;  // R, pressed at any moment, stands in front of the display  // the
-                         // scorecard's ball-by-ball record, kept from the events
+  // The game's own audience: the scorer's book is checked against the board,
+  // and the instant replay (R, pressed at any moment) stands in front of the display.
+  fakes::QuietOutputs outputs;
+  MatchAudience audience{game, outputs.Outputs()};
   std::shared_ptr<CheckingDisplay> display;  // the current match's
 };
 

@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <vector>
 
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 #include "synth/Noise.h"
 
 namespace synth {

@@ -3,7 +3,7 @@
 #include <cstdio>
 #include <string>
 
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 #include "synth/Effects.h"
 #include "synth/Wav.h"
 

@@ -34,7 +34,7 @@ void CheckStumps(MatchState& s) {
   s.StumpCheckDone = true;
   if (s.BallX > WicketLeft && s.BallX < WicketRight && Height(s) < WicketHeight) {
     s.Bowled = true;
-    s.OutcomeText = outcome::kBowled;
+    s.OutcomeText = TextOf(Outcome::Bowled);
   }
 }
 

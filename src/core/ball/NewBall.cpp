@@ -5,11 +5,11 @@
 
 #include "core/ball/NewBall.h"
 
+#include "core/match/Match.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
 
 namespace {
-constexpr i16 kCursorCentre = 250;
+constexpr i16 kCursorCentre = field::CursorHome;
 constexpr i16 kCpuGameHalf = 20, kCpuGameSpan = 40;      // x 230..269, y 250
 constexpr i16 kHumanGameHalf = 40, kHumanGameSpan = 80;  // x and y 210..289
 
@@ -25,7 +25,7 @@ void ClearBallLatches(MatchState& s) {
 }
 
 void PlaceBowlCursor(Match& g) {
-  if (g.Selected(Option::Option1)) {
+  if (g.Options.Game() == GameType::HumanVCpu) {
     g.S.BowlCursorX = Scatter(g, kCpuGameHalf, kCpuGameSpan);
     g.S.BowlCursorY = kCursorCentre;
   } else {

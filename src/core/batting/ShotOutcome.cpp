@@ -2,11 +2,10 @@
 
 #include <array>
 #include <limits>
-#include <string_view>
 
 #include "core/batting/ShotDanger.h"
+#include "core/match/Match.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
 #include "core/model/Outcome.h"
 
 namespace {
@@ -33,7 +32,7 @@ enum class Contact { Miss, Catch, Hit };
 // the wicket, at draw(spread) + glanceHookBase.
 struct AttackRow {
   int fromMargin, toMargin;
-  std::string_view text;
+  Outcome outcome;
   Contact contact;
   int spread;
   int glanceHookBase;
@@ -41,13 +40,13 @@ struct AttackRow {
 
 // margin, outcome, contact, spread, glanceHookBase
 constexpr std::array<AttackRow, 7> kAttackOutcomes = {{
-    {kLowest, -2, outcome::kNone, Contact::Miss, 0, 0},
-    {-1, 0, outcome::kCaught, Contact::Catch, 0, 0},
-    {1, 2, outcome::kNoRun, Contact::Hit, 10, 2},
-    {3, 4, outcome::kOneRun, Contact::Hit, 20, 10},
-    {5, 5, outcome::kTwoRuns, Contact::Hit, 30, 2},
-    {6, 6, outcome::kThreeRuns, Contact::Hit, 40, 2},
-    {7, kHighest, outcome::kFourRuns, Contact::Hit, 40, 2},
+    {kLowest, -2, Outcome::None, Contact::Miss, 0, 0},
+    {-1, 0, Outcome::Caught, Contact::Catch, 0, 0},
+    {1, 2, Outcome::NoRun, Contact::Hit, 10, 2},
+    {3, 4, Outcome::OneRun, Contact::Hit, 20, 10},
+    {5, 5, Outcome::TwoRuns, Contact::Hit, 30, 2},
+    {6, 6, Outcome::ThreeRuns, Contact::Hit, 40, 2},
+    {7, kHighest, Outcome::FourRuns, Contact::Hit, 40, 2},
 }};
 
 // A catch off an attacking shot: the ball goes up steeply, anywhere in front.
@@ -71,16 +70,16 @@ constexpr int kGlanceHookUpBase = 4;
 // The Defensive shot by its margin; it only ever blocks, so nothing is drawn.
 struct DefensiveRow {
   int fromMargin, toMargin;
-  std::string_view text;
+  Outcome outcome;
   Contact contact;
   float vx, vy, climb;
 };
 
 // margin, outcome, contact, then ShotVX, ShotVY and BallClimb
 constexpr std::array<DefensiveRow, 3> kDefensiveOutcomes = {{
-    {kLowest, -1, outcome::kNone, Contact::Miss, 0.0f, 0.0f, 0.0f},
-    {0, 0, outcome::kCaught, Contact::Catch, -10.0f, -1.0f, -20.0f},
-    {1, kHighest, outcome::kNoRun, Contact::Hit, -1.0f, 1.0f, 0.0f},
+    {kLowest, -1, Outcome::None, Contact::Miss, 0.0f, 0.0f, 0.0f},
+    {0, 0, Outcome::Caught, Contact::Catch, -10.0f, -1.0f, -20.0f},
+    {1, kHighest, Outcome::NoRun, Contact::Hit, -1.0f, 1.0f, 0.0f},
 }};
 
 template <typename Row, std::size_t N>
@@ -117,14 +116,14 @@ void HitTheBall(Match& g, const AttackRow& row) {
 
 void AttackingOutcome(Match& g, i16 margin) {
   const AttackRow& row = RowFor(kAttackOutcomes, margin);
-  g.S.OutcomeText = row.text;
+  g.S.OutcomeText = TextOf(row.outcome);
   if (row.contact == Contact::Catch) SkyTheBall(g);
   if (row.contact == Contact::Hit) HitTheBall(g, row);
 }
 
 void DefensiveOutcome(MatchState& s, i16 margin) {
   const DefensiveRow& row = RowFor(kDefensiveOutcomes, margin);
-  s.OutcomeText = row.text;
+  s.OutcomeText = TextOf(row.outcome);
   if (row.contact == Contact::Miss) return;  // the ball flies on as it came
   s.ShotVX = row.vx;
   s.ShotVY = row.vy;
@@ -135,7 +134,7 @@ void DefensiveOutcome(MatchState& s, i16 margin) {
 
 void ResolveShot(Match& g) {
   MatchState& s = g.S;
-  s.OutcomeText = outcome::kNone;
+  s.OutcomeText = TextOf(Outcome::None);
   s.ShotDanger = ShotDangerOf(s.ShotCode, s.BallCrossX, s.PitchY);
   MoveBatsmanSprite(s);
   const i16 margin = int16::Sub(s.TimingLine, s.ShotDanger);

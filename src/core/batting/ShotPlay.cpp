@@ -3,8 +3,9 @@
 #include <cmath>
 
 #include "core/batting/ShotOutcome.h"
+#include "core/match/Match.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
+#include "core/model/Outcome.h"
 
 namespace {
 
@@ -27,9 +28,19 @@ constexpr double kBestScore = 5.0;  // for timing and for line alike
 // The batting difficulty is read afresh at every request, so a change on the
 // panel counts from the next shot on.
 void ReadBatTolerance(Match& g) {
-  if (g.Selected(Option::OptionBATe)) g.S.BatTolerance = tolerance::kEasy;
-  if (g.Selected(Option::OptionBATn)) g.S.BatTolerance = tolerance::kNormal;
-  if (g.Selected(Option::OptionBATh)) g.S.BatTolerance = tolerance::kHard;
+  switch (g.Options.Batting()) {
+    case Difficulty::Easy:
+      g.S.BatTolerance = tolerance::kEasy;
+      break;
+    case Difficulty::Normal:
+      g.S.BatTolerance = tolerance::kNormal;
+      break;
+    case Difficulty::Hard:
+      g.S.BatTolerance = tolerance::kHard;
+      break;
+    case Difficulty::None:
+      break;  // no button selected: the last tolerance stands
+  }
 }
 
 // One shot per ball, only at a ball in flight in front of the batsman that has
@@ -84,5 +95,5 @@ void PlayShot(Match& g) {
           .shot = s.ShotCode,
           .timingLine = s.TimingLine,
           .danger = s.ShotDanger,
-          .outcome = s.OutcomeText});
+          .outcome = OutcomeOf(s.OutcomeText)});
 }

@@ -6,8 +6,8 @@
 
 #include "core/bowling/BowlCursor.h"
 
+#include "core/match/Match.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
 
 namespace {
 constexpr i16 kSpeedLimit = 4;  // velocity is only changed while its size is under this
@@ -39,7 +39,8 @@ void MoveBowlCursor(Match& g) {
   MatchState& s = g.S;
   // Every tick's later chances (pitch spot, computer bowler, shot) follow from the time of day.
   g.Rnd.Reseed(g.TimeOfDay());
-  if (g.Selected(Option::OptionBOWLn)) s.CursorAccel = static_cast<i16>(g.Rnd.Draw(kMaxAccel));
+  if (g.Options.Bowling() == BowlingDifficulty::Normal)
+    s.CursorAccel = static_cast<i16>(g.Rnd.Draw(kMaxAccel));
   Steer(s.LeftHeld, s.RightHeld, s.CursorAccel, s.CursorVX);
   Steer(s.UpHeld, s.DownHeld, s.CursorAccel, s.CursorVY);
   Glide(kAreaX, s.BowlCursorX, s.CursorVX);

@@ -8,11 +8,10 @@
 
 #include <array>
 
-#include "core/model/Match.h"
+#include "core/match/Match.h"
+#include "core/model/FieldGeometry.h"
 
 namespace {
-
-constexpr i16 kAimOffset = 29;  // from the cursor's top-left corner to its aimed point
 
 // The error of the pitch spot by pace: spot = aim + (half - draw(span)).
 struct SpotError {
@@ -27,7 +26,7 @@ constexpr std::array<SpotError, 3> kSpotErrorByPace{{
 
 i16 ScatterAround(Match& g, i16 cursor, i16 half, i16 span) {
   const auto draw = static_cast<i16>(g.Rnd.Draw(span));
-  return int16::Add(int16::Add(cursor, kAimOffset), int16::Sub(half, draw));
+  return int16::Add(int16::Add(cursor, field::AimOffset), int16::Sub(half, draw));
 }
 
 void FixPitchSpot(Match& g) {

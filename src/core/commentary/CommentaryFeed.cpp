@@ -2,22 +2,30 @@
 
 #include <cmath>
 
-#include "core/game/Game.h"
 #include "core/model/NumberText.h"
 
 void CommentaryFeed::OnMatchStarted() {
   commentary_.Reset();
   shown_ = {};
+  playing_ = true;
 }
 
 void CommentaryFeed::OnEvent(const GameEvent& event) {
   commentary_.OnEvent(event);
+  if (event.kind != EventKind::MatchEnded) return;
   // The match loop stops at the last ball: its words are shown at once.
-  if (event.kind == EventKind::MatchEnded) Show(commentary_.Update(SituationOf(game_)));
+  playing_ = false;
+  Show(commentary_.Update(SituationOf(match_)));
 }
 
 void CommentaryFeed::OnSettled() {
-  Show(commentary_.Update(SituationOf(game_)));
+  Show(commentary_.Update(SituationOf(match_)));
+}
+
+// The field takes the keyboard as it opens, before the match is set up, and
+// gives it up as it closes: only the match in play hears of it.
+void CommentaryFeed::FieldHasKeyboard(bool has) {
+  if (playing_) Show(commentary_.SetFieldHasKeyboard(has));
 }
 
 void CommentaryFeed::Show(const CommentaryLines& lines) {
@@ -26,26 +34,26 @@ void CommentaryFeed::Show(const CommentaryLines& lines) {
   output_.ShowCommentary(lines);
 }
 
-PlaySituation SituationOf(const Game& game) {
-  const Match& m = game.M;
-  const MatchState& s = game.S;
+PlaySituation SituationOf(const MatchView& match) {
+  const MatchState& s = match.State();
+  const Settings& options = match.Options();
   PlaySituation situation;
-  situation.againstComputer = m.Selected(Option::Option1);
+  situation.sides = match.Sides();
   situation.firstInnings = s.FirstInnings;
   situation.inningsBreak = s.InningsBreak;
   situation.runUpStarted = s.RunUpStarted;
   situation.ballInFlight = s.BallBowled;
-  situation.cursorSweeps = m.Selected(Option::OptionBOWLh);
-  situation.paused = TimerPeriodMs(game.P.timer->Interval()) == 0;
-  situation.team1 = m.TextOf(TextBox::Text1);
-  situation.team2 = m.TextOf(TextBox::Text2);
+  situation.cursorSweeps = options.Bowling() == BowlingDifficulty::Simulation;
+  situation.paused = match.Paused();
+  situation.team1 = options.Team1();
+  situation.team2 = options.Team2();
   situation.team1Runs = s.Team1Runs;
   situation.team1Wickets = s.Team1Wickets;
   situation.team2Runs = s.Team2Runs;
   situation.team2Wickets = s.Team2Wickets;
   situation.oversBowled = s.OversBowled;
   situation.ballsInOver = s.BallsInOver;
-  const auto overs = ReadNumber(m.TextOf(TextBox::Text3));
+  const auto overs = ReadNumber(options.OversText());
   if (overs && *overs == std::floor(*overs) && *overs >= 0 && *overs <= 32767)
     situation.oversPerInnings = static_cast<int>(*overs);
   return situation;

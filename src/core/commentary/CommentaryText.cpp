@@ -45,6 +45,11 @@ std::string CapName(std::string_view name, std::string_view fallback, std::size_
   return capped.append(kEllipsis);
 }
 
+std::string Possessive(const std::string& name) {
+  const bool endsInS = !name.empty() && (name.back() == 's' || name.back() == 'S');
+  return Fill(endsInS ? words::kPossessiveAfterS : words::kPossessive, {name});
+}
+
 std::string RunRate(int runs, int balls) {
   // tenths of a run per over = runs * 6 * 10 / balls, rounded half up
   const long long tenths = (static_cast<long long>(runs) * 120 + balls) / (2LL * balls);

@@ -24,6 +24,9 @@ std::string Fill(std::string_view pattern, std::initializer_list<std::string_vie
 std::string CapName(std::string_view name, std::string_view fallback,
                     std::size_t chars = kNameChars);
 
+// The name's possessive: "Lions's", but "Tigers'" for a name ending in s.
+std::string Possessive(const std::string& name);
+
 // Runs per over to one decimal ("6.3"), rounded half up; from runs and balls bowled (> 0).
 std::string RunRate(int runs, int balls);
 

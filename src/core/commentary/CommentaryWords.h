@@ -20,9 +20,11 @@ inline constexpr std::string_view kBatVsComputer =
 inline constexpr std::string_view kBatVsHuman =
     "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block";
 inline constexpr std::string_view kComputerBats = "The computer is batting: watch the shot";
-inline constexpr std::string_view kInningsBreak = "Innings break: Space starts {}'s innings";
+inline constexpr std::string_view kInningsBreak = "Innings break: Space starts {} innings";
 inline constexpr std::string_view kPaused = "Game Delay is 0: paused until Tab is pressed";
 inline constexpr std::string_view kMatchOver = "Match over";
+// Another control took the keyboard (a click on the panel): no key reaches the match.
+inline constexpr std::string_view kClickTheField = "Click the field to play";
 
 // --- The last ball ---
 inline constexpr std::string_view kFour = "FOUR!";
@@ -38,6 +40,9 @@ inline constexpr std::string_view kTooEarly = "Too early: the ball was not there
 inline constexpr std::string_view kTooLate = "Too late: the ball had gone past";
 inline constexpr std::string_view kLeftAlone = "left alone";
 inline constexpr std::string_view kWideRun = "a run to the batsmen, and the ball is bowled again";
+// Against the computer, at the start of each innings before its first ball.
+inline constexpr std::string_view kYouBat = "You bat: {}";
+inline constexpr std::string_view kYouBowl = "You bowl to the computer";
 inline constexpr std::string_view kBallAndWhy = "{} \u2014 {}";  // "FOUR! — Drive, ..."
 inline constexpr std::string_view kJudgement = "{}, timing and line {} against danger {}: {}";
 
@@ -59,18 +64,26 @@ inline constexpr std::string_view kCleanHit = "clean hit";
 // --- The state of the match ---
 inline constexpr std::string_view kFirstInnings = "{} {}/{} after {} overs";
 inline constexpr std::string_view kFirstInningsOf = "{} {}/{} after {} of {} overs";
+inline constexpr std::string_view kFirstInningsOfOne = "{} {}/{} after {} of 1 over";
+// Before the first ball, when the overs box holds no whole number of overs.
+inline constexpr std::string_view kNoOverLimit = "No over limit: each innings ends at ten wickets";
 inline constexpr std::string_view kRunRate = "{}, run rate {}";
 inline constexpr std::string_view kTarget = "{} made {}/{}: {} need {} to win";
 inline constexpr std::string_view kNeed = "{} need {}";
 inline constexpr std::string_view kNeedFrom = "{} need {} from {}";
 inline constexpr std::string_view kLevel = "Scores level on {}: {} need 1";
 inline constexpr std::string_view kLevelFrom = "Scores level on {}: {} need 1 from {}";
-inline constexpr std::string_view kLead = "{} lead by {}";
-inline constexpr std::string_view kLeadWith = "{} lead by {}, {} to go";
+// Past the target the match is decided, but the innings is played to its end.
+inline constexpr std::string_view kWonPlayingOut =
+    "{} have won: the rest of the innings is played out";
 inline constexpr std::string_view kOneBall = "1 ball";
 inline constexpr std::string_view kBalls = "{} balls";
 inline constexpr std::string_view kWinners = "Result: {} are the winners, {}/{} against {}/{}";
 inline constexpr std::string_view kDraw = "Result: a draw, both sides on {}";
+
+// "Lions's", but "Tigers'".
+inline constexpr std::string_view kPossessive = "{}'s";
+inline constexpr std::string_view kPossessiveAfterS = "{}'";
 
 // A box left empty still gets a name on the strip.
 inline constexpr std::string_view kTeam1 = "Team 1";

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 namespace commentary {
 
@@ -21,7 +21,7 @@ class BallRecord {
  private:
   struct Shot {
     int code, timingLine, danger;
-    std::string earned;  // the outcome the shot earned
+    Outcome earned;  // the outcome the shot earned
   };
   std::string Result(const GameEvent& scored) const;
   std::string Why(const GameEvent& scored) const;

@@ -5,10 +5,13 @@
 #include <optional>
 #include <string>
 
+#include "core/match/Sides.h"
+
 struct PlaySituation {
-  // "Human V CPU": the human bats the first innings against the computer's
-  // bowling and bowls the second to the computer. Otherwise "Human V Human".
-  bool againstComputer = false;
+  // Who bats and who bowls in this innings: in "Human V CPU" the human bats
+  // the first innings against the computer's bowling and bowls the second to
+  // the computer; in "Human V Human" both sides are human.
+  InningsSides sides{Player::Human, Player::Human};
   bool firstInnings = true;
   bool inningsBreak = false;  // the sides are changing over; Space goes on
   bool runUpStarted = false;  // the bowler is running in

@@ -5,7 +5,6 @@
 
 #include "core/commentary/CommentaryText.h"
 #include "core/commentary/CommentaryWords.h"
-#include "core/model/Outcome.h"
 
 namespace commentary {
 namespace {
@@ -15,21 +14,21 @@ constexpr int kDefensive = 0;  // the shot code of the block; every other shot a
 // What the shot earned, in words. A block that holds the ball earns "No Run"
 // as an attacking shot that finds no gap does, but it is told otherwise.
 struct Verdict {
-  std::string_view outcome;
+  Outcome outcome;
   std::string_view words;
 };
 constexpr std::array<Verdict, 7> kVerdicts = {{
-    {outcome::kNone, words::kNoContact},
-    {outcome::kCaught, words::kEdgedUp},
-    {outcome::kNoRun, words::kNoRunInIt},
-    {outcome::kOneRun, words::kGoodForOne},
-    {outcome::kTwoRuns, words::kGoodForTwo},
-    {outcome::kThreeRuns, words::kGoodForThree},
-    {outcome::kFourRuns, words::kCleanHit},
+    {Outcome::None, words::kNoContact},
+    {Outcome::Caught, words::kEdgedUp},
+    {Outcome::NoRun, words::kNoRunInIt},
+    {Outcome::OneRun, words::kGoodForOne},
+    {Outcome::TwoRuns, words::kGoodForTwo},
+    {Outcome::ThreeRuns, words::kGoodForThree},
+    {Outcome::FourRuns, words::kCleanHit},
 }};
 
-std::string_view VerdictOf(int shot, std::string_view earned) {
-  if (shot == kDefensive && earned == outcome::kNoRun) return words::kBlocked;
+std::string_view VerdictOf(int shot, Outcome earned) {
+  if (shot == kDefensive && earned == Outcome::NoRun) return words::kBlocked;
   for (const Verdict& verdict : kVerdicts)
     if (verdict.outcome == earned) return verdict.words;
   return words::kNoContact;
@@ -42,7 +41,7 @@ std::string_view ShotName(int shot) {
 
 }  // namespace
 
-std::string ShotJudgement(int shot, int timingLine, int danger, std::string_view earned) {
+std::string ShotJudgement(int shot, int timingLine, int danger, Outcome earned) {
   return Fill(words::kJudgement, {ShotName(shot), std::to_string(timingLine),
                                   std::to_string(danger), VerdictOf(shot, earned)});
 }

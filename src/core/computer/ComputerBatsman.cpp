@@ -1,7 +1,7 @@
 #include "core/computer/ComputerBatsman.h"
 
 #include "core/batting/ShotPlay.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/Outcome.h"
 
 namespace {
@@ -10,14 +10,14 @@ namespace {
 constexpr float kLookY = 205.0f;
 
 // Placement spread of the bat in pixels, by "CPU AI" difficulty.
-struct SpreadByOption {
-  Option option;
+struct SpreadByDifficulty {
+  Difficulty difficulty;
   i16 spread;
 };
-constexpr SpreadByOption kSpreads[] = {
-    {Option::CPUe, 30},
-    {Option::CPUn, 20},
-    {Option::CPUh, 10},
+constexpr SpreadByDifficulty kSpreads[] = {
+    {Difficulty::Easy, 30},
+    {Difficulty::Normal, 20},
+    {Difficulty::Hard, 10},
 };
 
 // The pitch spot's y that splits full balls (driven or glanced) from short ones
@@ -26,9 +26,11 @@ constexpr i16 kLengthY = 235;
 constexpr i16 kFullSplitX = 310;
 constexpr i16 kShortSplitX = 300;
 
+// With no difficulty selected the last spread stands.
 void ReadSpread(Match& g) {
-  for (const SpreadByOption& entry : kSpreads) {
-    if (g.Selected(entry.option)) {
+  const Difficulty difficulty = g.Options.Computer();
+  for (const SpreadByDifficulty& entry : kSpreads) {
+    if (entry.difficulty == difficulty) {
       g.S.CpuBatSpread = entry.spread;
       return;
     }
@@ -59,7 +61,7 @@ void ChooseShot(MatchState& s) {
 // itself is accepted once per ball inside the hitting window. A wide is left alone.
 void CpuBat(Match& g) {
   MatchState& s = g.S;
-  if (s.FirstInnings || g.Selected(Option::Option2)) return;
+  if (g.Sides().batting != Player::Computer) return;
   if (!(s.BallY < kLookY)) return;
   ReadSpread(g);
   PlaceBat(g);

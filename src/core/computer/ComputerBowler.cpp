@@ -1,7 +1,7 @@
 #include "core/computer/ComputerBowler.h"
 
 #include "core/bowling/PitchSpot.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 

@@ -26,17 +26,17 @@ void Game::cmdBegin_Click() {
   matchRunning_ = true;
   P.forms->SetBeginEnabled(false);
   try {
-    S.Display = P.forms->NewDisplay(*this);
-    if (overlay_) S.Display = overlay_->Wrap(S.Display);
-    S.Display->OpenDisplay();
+    D.Display = P.forms->NewDisplay(*this);
+    if (overlay_) D.Display = overlay_->Wrap(D.Display);
+    D.Display->OpenDisplay();
     if (!LoadTileSets()) {
-      S.Display->CloseDisplay();
-      S.Display.reset();
+      D.Display->CloseDisplay();
+      D.Display.reset();
       matchRunning_ = false;
       P.forms->SetBeginEnabled(true);
       return;
     }
-    CreateMap(S);
+    CreateMap(D);
     FillFrameTables(S);
     StartValues();
     P.timer->SetEnabled(true);
@@ -51,8 +51,8 @@ void Game::cmdBegin_Click() {
 
 // Both boxes are checked before anything is made, so a typo costs nothing.
 bool Game::CheckSettings() {
-  const auto overs = ReadNumber(M.TextOf(TextBox::Text3));
-  const auto delay = ReadNumber(M.TextOf(TextBox::Text4));
+  const auto overs = ReadNumber(M.Options.OversText());
+  const auto delay = ReadNumber(M.Options.DelayText());
   if (!overs) {
     P.forms->MessageBox(kBadOvers);
     return false;
@@ -66,7 +66,7 @@ bool Game::CheckSettings() {
 
 void Game::StartValues() {
   PlaceStartingMarks(M);
-  P.timer->SetInterval(int16::Round(*ReadNumber(M.TextOf(TextBox::Text4))));
+  P.timer->SetInterval(int16::Round(*ReadNumber(M.Options.DelayText())));
 }
 
 void Game::RunMatchLoop() {
@@ -84,10 +84,10 @@ void Game::RunMatchLoop() {
 
 void Game::CloseMatch() {
   P.timer->SetEnabled(false);
-  S.Display->CloseDisplay();
+  D.Display->CloseDisplay();
   ResetScore(S);
   matchRunning_ = false;
-  S.Display.reset();
+  D.Display.reset();
   P.forms->UnloadOptions();
 }
 
@@ -96,10 +96,10 @@ void Game::CloseMatch() {
 void Game::CloseAfterError(const std::string& description) {
   P.timer->SetEnabled(false);
   try {
-    if (S.Display) S.Display->CloseDisplay();
+    if (D.Display) D.Display->CloseDisplay();
   } catch (const std::exception&) {
   }
-  S.Display.reset();
+  D.Display.reset();
   ResetScore(S);
   S.InningsBreak = false;
   S.QuitGame = false;
@@ -135,7 +135,7 @@ void Game::Guarded(F&& handler) {
 void Game::Timer1_Timer() {
   Guarded([this] {
     Events.NextTick();
-    GameTick(M);
+    GameTick(M, D);
   });
 }
 

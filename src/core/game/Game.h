@@ -7,8 +7,10 @@
 #include <optional>
 #include <string>
 
+#include "core/match/Match.h"
+#include "core/match/MatchDisplay.h"
+#include "core/match/MatchView.h"
 #include "core/model/EventStream.h"
-#include "core/model/Match.h"
 #include "core/model/MatchState.h"
 #include "core/model/Random.h"
 #include "core/ports/FieldOverlay.h"
@@ -23,6 +25,10 @@ class Game : public DisplayEvents, private MatchEffects {
   Ports P;
   EventStream Events;
   Match M{S, Rnd, *P.forms, *this, Events};
+  // The current match's display, tile sets and map, made at Begin.
+  MatchDisplay D;
+  // The match as those who follow it see it, read-only.
+  MatchView View{S, *P.forms, *P.timer};
 
   // Form handlers.
   void cmdBegin_Click();  // runs a whole match, returning when it is closed
@@ -37,7 +43,8 @@ class Game : public DisplayEvents, private MatchEffects {
 
   // What stands over the field (the instant replay): each match's display is
   // handed to it, and it hears every key before the game.
-  void SetOverlay(FieldOverlay& overlay) { overlay_ = &overlay; }
+  // Null for none.
+  void SetOverlay(FieldOverlay* overlay) { overlay_ = overlay; }
 
  private:
   // What the rules ask of the world.

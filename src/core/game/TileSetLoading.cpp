@@ -45,8 +45,8 @@ bool Game::LoadTileSets() {
       P.forms->MessageBox(TooSmall(bitmap));
       return false;
     }
-    S.*kTileSetSlots[i].slot =
-        S.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
+    D.*kTileSetSlots[i].slot =
+        D.Display->CreateTileSet(*picture, bitmap.tileWidth, bitmap.tileHeight);
   }
   return true;
 }

@@ -2,19 +2,18 @@
 
 #include "core/batting/ShotPlay.h"
 #include "core/bowling/PitchSpot.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 #include "core/model/Outcome.h"
 
 namespace {
 
-// In "Human V Human" every key is live. Against the computer the human bats in
-// the first innings and bowls in the second, so only that side's keys act.
+// Only the keys of a side the human plays in this innings act.
 bool BattingGate(const Match& g) {
-  return g.Selected(Option::Option2) || g.S.FirstInnings;
+  return g.Sides().batting == Player::Human;
 }
 
 bool BowlingGate(const Match& g) {
-  return g.Selected(Option::Option2) || !g.S.FirstInnings;
+  return g.Sides().bowling == Player::Human;
 }
 
 void SetIfBowling(Match& g, bool MatchState::*flag) {
@@ -73,7 +72,7 @@ void KeyBowl(Match& g) {
 // for the ball (and fixes the spot mid run-up); otherwise it is a defensive shot.
 void KeySpace(Match& g) {
   g.S.InningsBreak = false;
-  if (g.Selected(Option::Option1) && g.S.FirstInnings) {
+  if (g.Sides().bowling == Player::Computer) {
     StartRunUpOrChooseSpot(g);
     return;
   }

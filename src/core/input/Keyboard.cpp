@@ -1,7 +1,7 @@
 #include "core/input/Keyboard.h"
 
 #include "core/input/KeyProcedures.h"
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 

@@ -4,7 +4,7 @@
 
 #include <vector>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 
 class EventStream {
  public:

@@ -5,30 +5,18 @@
 //
 // Whole numbers are 16-bit (see Int16.h); a flag is a plain bool; singles are
 // 32-bit floats. Every value starts at zero / false / empty when the program
-// starts; Begin sets the match-start part, NewBall the per-ball part.
+// starts; Begin sets the match-start part, NewBall the per-ball part. The
+// display the match is drawn on is not part of it (MatchDisplay.h).
 
 #include <array>
-#include <memory>
 #include <string>
 
 #include "core/model/Int16.h"
-#include "core/ports/Display.h"
 
 using RunUpTable = std::array<i16, 62>;  // indices 0..61
 using ShotTable = std::array<i16, 21>;   // indices 0..20
 
 struct MatchState {
-  // --- Display objects, made anew at every Begin ---
-  std::shared_ptr<DisplaySurface> Display;
-  TileSetRef TileSetAll;      // 640 x 480: the background
-  TileSetRef TileSetGameSp;   // 64 x 64: the bowling cursor, tile = pace
-  TileSetRef TileSetSmallSp;  // 16 x 16: 0 batting marker, 1 ball's ground point, 3 pitch spot
-  TileSetRef TileSetCBall;    // 32 x 32: the spinning ball, tiles 0..2
-  TileSetRef TileSetBowler;   // 151 x 240: the bowler
-  TileSetRef TileSetStumps;   // 64 x 64: 0 standing, 1..2 falling
-  TileSetRef TileSetShots;    // 320 x 200: the batsman
-  std::shared_ptr<Map> TileMap;
-
   // --- Sprite frame tables (zeros until the first Begin fills them) ---
   RunUpTable RunUpFrames{};
   ShotTable StanceFrames{};
@@ -94,19 +82,6 @@ struct MatchState {
   bool InningsBreak = false;
   bool QuitGame = false;
   i16 CpuBatSpread = 0;
-};
-
-// Where each of the seven bitmaps goes, in loading order (the order of
-// kBitmaps), with the name the state gives it.
-struct TileSetSlot {
-  const char* name;
-  TileSetRef MatchState::*slot;
-};
-inline constexpr TileSetSlot kTileSetSlots[] = {
-    {"TileSetAll", &MatchState::TileSetAll},         {"TileSetGameSp", &MatchState::TileSetGameSp},
-    {"TileSetSmallSp", &MatchState::TileSetSmallSp}, {"TileSetCBall", &MatchState::TileSetCBall},
-    {"TileSetBowler", &MatchState::TileSetBowler},   {"TileSetStumps", &MatchState::TileSetStumps},
-    {"TileSetShots", &MatchState::TileSetShots},
 };
 
 // Reads a frame table; an index outside it raises "Subscript out of range".

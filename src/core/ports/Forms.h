@@ -7,7 +7,7 @@
 #include "core/ports/Display.h"
 #include "core/ports/Panel.h"
 
-// The options form frmSample and the result dialog Form1, as the game uses them.
+// The options form and the result dialog, as the game uses them.
 class Forms : public Panel {
  public:
   virtual bool OptionsLoaded() const = 0;
@@ -19,7 +19,7 @@ class Forms : public Panel {
   // A new display component, placed on the options form and wired to `events`.
   virtual std::shared_ptr<DisplaySurface> NewDisplay(DisplayEvents& events) = 0;
 
-  virtual void ShowResult(const std::string& line) = 0;  // Form1 with Label1 = line
+  virtual void ShowResult(const std::string& line) = 0;  // the result dialog, saying `line`
   virtual void UnloadResult() = 0;
   // Exclamation icon, OK button, no title of its own.
   virtual void MessageBox(const std::string& text) = 0;

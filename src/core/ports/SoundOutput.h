@@ -2,7 +2,7 @@
 // Where the match's sound effects go: a loudspeaker in the game, a recorder in
 // tests and the replay driver. Effects may overlap; Play never waits for one to end.
 
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 
 class SoundOutput {
  public:

@@ -2,11 +2,11 @@
 
 #include "core/model/Int16.h"
 
-// Timer1: ticks every max(interval, 16) ms while enabled; interval 0 never ticks.
+// The tick timer: ticks every max(interval, 16) ms while enabled; interval 0 never ticks.
 // 16 ms is about 60 ticks a second, the pace the game is made for.
 inline constexpr int kShortestPeriodMs = 16;
 
-// The period Timer1 runs at for `interval`, or 0 for no ticks.
+// The period the timer runs at for `interval`, or 0 for no ticks.
 constexpr int TimerPeriodMs(i16 interval) {
   if (interval <= 0) return 0;
   return interval < kShortestPeriodMs ? kShortestPeriodMs : interval;

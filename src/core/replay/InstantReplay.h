@@ -10,7 +10,7 @@
 #include <memory>
 #include <vector>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 #include "core/ports/FieldOverlay.h"
 #include "core/ports/SoundOutput.h"
 #include "core/replay/DrawCall.h"

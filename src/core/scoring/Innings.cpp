@@ -2,7 +2,7 @@
 
 #include <string>
 
-#include "core/model/Match.h"
+#include "core/match/Match.h"
 
 namespace {
 
@@ -10,8 +10,8 @@ namespace {
 // names are whatever the boxes hold now, an empty one included.
 std::string ResultLine(const Match& g) {
   const MatchState& s = g.S;
-  if (s.Team1Runs > s.Team2Runs) return g.TextOf(TextBox::Text1) + " are the winners";
-  if (s.Team1Runs < s.Team2Runs) return g.TextOf(TextBox::Text2) + " are the winners";
+  if (s.Team1Runs > s.Team2Runs) return g.Options.Team1() + " are the winners";
+  if (s.Team1Runs < s.Team2Runs) return g.Options.Team2() + " are the winners";
   return "It's a draw";
 }
 

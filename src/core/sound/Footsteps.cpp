@@ -2,11 +2,13 @@
 
 #include <algorithm>
 
+#include "core/model/FieldGeometry.h"
+
 namespace {
 
 namespace runup {
 constexpr int kFirstTick = 1;
-constexpr int kLastTick = 60;  // the ball leaves the hand on the tick after
+constexpr int kLastTick = field::RunUpTicks;  // the ball leaves the hand on the tick after
 }  // namespace runup
 
 // The bowler's tiles that show a foot coming down. Tiles 1 to 24 are three

@@ -1,10 +1,8 @@
 #include "core/sound/SoundCueTable.h"
 
-#include <algorithm>
 #include <array>
-#include <iterator>
-#include <string_view>
 
+#include "core/model/FieldGeometry.h"
 #include "core/model/Outcome.h"
 
 namespace {
@@ -27,11 +25,11 @@ constexpr std::array<EventCue, 12> kEventCues = {{
 
 constexpr EventCue kSilent = {EventKind::RunUpStarted, CueRule::None, SoundEffect::Footstep};
 
-// Where the stumps stand on the batting crease, in screen x, and how near them
-// a ball must pass to draw an "ooh".
+// Where the stumps stand on the batting crease (the wicket's ground x, bounds
+// included), and how near them a ball must pass to draw an "ooh".
 namespace stumps {
-constexpr int kLeftX = 311;
-constexpr int kRightX = 337;
+constexpr int kLeftX = field::WicketLeft + 1;
+constexpr int kRightX = field::WicketRight - 1;
 constexpr int kNearMissPx = 15;
 }  // namespace stumps
 
@@ -51,11 +49,9 @@ const EventCue& CueFor(EventKind kind) {
 }
 
 SoundEffect BatSound(const ShotSound& played) {
-  constexpr std::string_view kScoring[] = {outcome::kOneRun, outcome::kTwoRuns, outcome::kThreeRuns,
-                                           outcome::kFourRuns};
   const bool attacking = played.shot != shot::kDefensive;
-  const bool scores =
-      std::find(std::begin(kScoring), std::end(kScoring), played.earned) != std::end(kScoring);
+  const OutcomeRow& worth = RowOf(played.earned);
+  const bool scores = worth.counted && worth.runs > 0;  // runs off the bat, not a wide's
   return attacking && scores ? SoundEffect::BatCrack : SoundEffect::BatKnock;
 }
 

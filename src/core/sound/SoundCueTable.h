@@ -4,10 +4,9 @@
 // ball, and how the crowd takes the ball's result).
 
 #include <optional>
-#include <string>
 
-#include "core/ports/Events.h"
-#include "core/sound/SoundEffect.h"
+#include "core/model/Events.h"
+#include "core/model/SoundEffect.h"
 
 // What the listener does on an event of a kind.
 enum class CueRule {
@@ -34,7 +33,7 @@ const EventCue& CueFor(EventKind kind);
 // outcome it earned.
 struct ShotSound {
   int shot = 0;
-  std::string earned;
+  Outcome earned = Outcome::None;
 };
 
 // A scoring attacking shot cracks; a block, an edge or a shot worth nothing knocks.

@@ -6,7 +6,7 @@
 #include <deque>
 #include <vector>
 
-#include "core/ports/Events.h"
+#include "core/model/Events.h"
 #include "core/ports/SoundOutput.h"
 #include "core/sound/SoundCueTable.h"
 

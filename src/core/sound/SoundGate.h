@@ -3,20 +3,20 @@
 // like the panel's other options, so unticking it silences the next one. (The
 // Qt side also stops what is sounding the moment the box is unticked.)
 
-#include "core/ports/Panel.h"
+#include "core/ports/Settings.h"
 #include "core/ports/SoundOutput.h"
 
 class SoundGate : public SoundOutput {
  public:
-  SoundGate(const Panel& panel, SoundOutput& output) : panel_(panel), output_(output) {}
+  SoundGate(const Panel& panel, SoundOutput& output) : options_(panel), output_(output) {}
 
   void Prepare() override { output_.Prepare(); }
   void Play(SoundEffect effect) override {
-    if (panel_.Ticked(CheckBox::chkSound)) output_.Play(effect);
+    if (options_.SoundOn()) output_.Play(effect);
   }
   void StopAll() override { output_.StopAll(); }
 
  private:
-  const Panel& panel_;
+  const Settings options_;
   SoundOutput& output_;
 };

@@ -3,12 +3,14 @@
 #include <algorithm>
 #include <array>
 
+#include "core/model/FieldGeometry.h"
+
 namespace {
 
 namespace bowler {
-constexpr i16 kRunUpStep = 1;           // pixels right per run-up tick
-constexpr i16 kFollowThroughStep = 6;   // pixels back left per early flight tick
-constexpr i16 kFollowThroughTicks = 6;  // flight ticks 1..6 step back
+constexpr i16 kRunUpStep = field::BowlerRunUpStep;
+constexpr i16 kFollowThroughStep = field::BowlerStepBack;
+constexpr i16 kFollowThroughTicks = field::FollowThroughTicks;  // flight ticks 1..6 step back
 constexpr i16 kFollowThroughBase = 32;  // flight tick c shows tile c + 32 (33..38)
 constexpr i16 kFollowThroughLast = 38;  // held until the ball ends
 }  // namespace bowler

@@ -8,8 +8,9 @@
 #include "core/bowling/CursorSweep.h"
 #include "core/bowling/PitchSpot.h"
 #include "core/computer/ComputerBowler.h"
+#include "core/match/Match.h"
+#include "core/match/MatchDisplay.h"
 #include "core/model/FieldGeometry.h"
-#include "core/model/Match.h"
 #include "core/tick/Animation.h"
 
 namespace {
@@ -17,9 +18,9 @@ namespace {
 using namespace field;
 constexpr i16 kSimulationSetUpTick = 30;
 
-void DrawBothStumps(MatchState& s, long long battingEndTile) {
-  DrawSprite(s, *s.TileSetStumps, battingEndTile, BattingStumpsX, BattingStumpsY);
-  DrawSprite(s, *s.TileSetStumps, 0, BowlingStumpsX, BowlingStumpsY);
+void DrawBothStumps(const MatchDisplay& d, long long battingEndTile) {
+  DrawSprite(d, *d.TileSetStumps, battingEndTile, BattingStumpsX, BattingStumpsY);
+  DrawSprite(d, *d.TileSetStumps, 0, BowlingStumpsX, BowlingStumpsY);
 }
 
 void Release(Match& g) {
@@ -44,18 +45,20 @@ void SimulationSetUp(Match& g) {
   s.CursorStep = int16::Add(int16::Mul(int16::Sub(3, s.BallPace), 2), 5);
 }
 
-void DrawRunUp(Match& g) {
+void DrawRunUp(Match& g, const MatchDisplay& d) {
   MatchState& s = g.S;
-  if (!g.ComputerBowls()) DrawSprite(s, *s.TileSetGameSp, s.BallPace, s.BowlCursorX, s.BowlCursorY);
+  if (g.Sides().bowling != Player::Computer)
+    DrawSprite(d, *d.TileSetGameSp, s.BallPace, s.BowlCursorX, s.BowlCursorY);
   const i16 bowlerTile = BowlerFrame(s, s.RunUpCounter);
-  DrawSprite(s, *s.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
-  DrawBothStumps(s, 0);
-  DrawSprite(s, *s.TileSetShots, BatsmanFrame(s, s.RunUpCounter), BatsmanSpriteX, BatsmanSpriteY);
+  DrawSprite(d, *d.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
+  DrawBothStumps(d, 0);
+  DrawSprite(d, *d.TileSetShots, BatsmanFrame(s, s.RunUpCounter), BatsmanSpriteX, BatsmanSpriteY);
 }
 
-void DrawBall(Match& g) {
+// The ball's spin frame is drawn from the generator as it is drawn on the screen.
+void DrawBall(Match& g, const MatchDisplay& d) {
   const long long spin = static_cast<long long>(std::floor(g.Rnd.Rnd() * 3.0));
-  DrawSprite(g.S, *g.S.TileSetCBall, spin, g.S.BallSpriteX, g.S.BallSpriteY);
+  DrawSprite(d, *d.TileSetCBall, spin, g.S.BallSpriteX, g.S.BallSpriteY);
 }
 
 // The batting end's checks, told as events the tick each first happens. A shot
@@ -76,48 +79,48 @@ void JudgeCrease(Match& g, float rowBefore) {
   if (!wide && s.WideCalled) g.Tell(EventKind::Wide);
 }
 
-void DrawFlight(Match& g) {
+void DrawFlight(Match& g, const MatchDisplay& d) {
   MatchState& s = g.S;
-  if (s.BallY < 161.0f) DrawBall(g);  // behind the stumps and the batsman
-  DrawBothStumps(s, s.StumpsFrame);
-  DrawSprite(s, *s.TileSetSmallSp, 1, int16::Round(s.BallX), int16::Round(s.BallY));
-  DrawSprite(s, *s.TileSetShots, BatsmanFrame(s, s.BallCounter), s.BatsmanSpriteX, 0);
-  if (s.BallY > 160.0f) DrawBall(g);  // in front of the batsman
-  DrawSprite(s, *s.TileSetSmallSp, 3, s.PitchX, s.PitchY);
+  if (s.BallY < 161.0f) DrawBall(g, d);  // behind the stumps and the batsman
+  DrawBothStumps(d, s.StumpsFrame);
+  DrawSprite(d, *d.TileSetSmallSp, 1, int16::Round(s.BallX), int16::Round(s.BallY));
+  DrawSprite(d, *d.TileSetShots, BatsmanFrame(s, s.BallCounter), s.BatsmanSpriteX, 0);
+  if (s.BallY > 160.0f) DrawBall(g, d);  // in front of the batsman
+  DrawSprite(d, *d.TileSetSmallSp, 3, s.PitchX, s.PitchY);
   const i16 bowlerTile = BowlerFrame(s, s.BallCounter);
-  DrawSprite(s, *s.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
+  DrawSprite(d, *d.TileSetBowler, bowlerTile, s.BowlerX, s.BowlerY);
 }
 
 }  // namespace
 
-void DrawSprite(MatchState& s, const TileSet& tileSet, long long tile, i16 x, i16 y) {
-  s.Display->DrawTile(tileSet, int16::ToByte(tile), x, y);
+void DrawSprite(const MatchDisplay& d, const TileSet& tileSet, long long tile, i16 x, i16 y) {
+  d.Display->DrawTile(tileSet, int16::ToByte(tile), x, y);
 }
 
-void DrawWaiting(MatchState& s) {
-  DrawBothStumps(s, 0);
-  DrawSprite(s, *s.TileSetShots, 0, BatsmanSpriteX, BatsmanSpriteY);
+void DrawWaiting(const MatchDisplay& d) {
+  DrawBothStumps(d, 0);
+  DrawSprite(d, *d.TileSetShots, 0, BatsmanSpriteX, BatsmanSpriteY);
 }
 
-void RunUpStep(Match& g) {
+void RunUpStep(Match& g, const MatchDisplay& d) {
   MatchState& s = g.S;
   if (s.RunUpCounter >= RunUpTicks) {
     Release(g);
     return;
   }
   s.RunUpCounter = int16::Add(s.RunUpCounter, 1);
-  DrawRunUp(g);
-  s.BowlerY = int16::Sub(s.BowlerY, 4);
-  if (g.ComputerBowls()) {
+  DrawRunUp(g, d);
+  s.BowlerY = int16::Sub(s.BowlerY, BowlerRise);
+  if (g.Sides().bowling == Player::Computer) {
     CpuBowl(g);
     s.CpuBowling = true;
   }
-  const bool simulation = g.Selected(Option::OptionBOWLh);
+  const bool simulation = g.Options.Bowling() == BowlingDifficulty::Simulation;
   if (!s.CpuBowling && s.RunUpCounter == kSimulationSetUpTick && simulation) SimulationSetUp(g);
   if (s.RunUpCounter > kSimulationSetUpTick && simulation) SweepBowlCursor(s);
 }
 
-void FlightStep(Match& g) {
+void FlightStep(Match& g, const MatchDisplay& d) {
   MatchState& s = g.S;
   const bool pitched = s.BallBounced;
   const float rowBefore = s.BallY;
@@ -126,5 +129,5 @@ void FlightStep(Match& g) {
   JudgeCrease(g, rowBefore);
   s.BallCounter = int16::Add(s.BallCounter, 1);
   if (s.Bowled && s.StumpsFrame < 2) s.StumpsFrame = int16::Add(s.StumpsFrame, 1);
-  DrawFlight(g);
+  DrawFlight(g, d);
 }

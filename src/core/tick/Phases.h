@@ -5,14 +5,14 @@
 #include "core/ports/Display.h"
 
 class Match;
-struct MatchState;
+struct MatchDisplay;
 
 // Draws one sprite through the display, the tile number handed over as a byte.
-void DrawSprite(MatchState& s, const TileSet& tileSet, long long tile, i16 x, i16 y);
+void DrawSprite(const MatchDisplay& d, const TileSet& tileSet, long long tile, i16 x, i16 y);
 
 // Waiting for the bowler: both sets of stumps and the batsman at his stance.
-void DrawWaiting(MatchState& s);
+void DrawWaiting(const MatchDisplay& d);
 // One run-up tick, or the release when the run-up is complete.
-void RunUpStep(Match& g);
+void RunUpStep(Match& g, const MatchDisplay& d);
 // One flight tick: the ball moves, the crease is judged, the picture is drawn.
-void FlightStep(Match& g);
+void FlightStep(Match& g, const MatchDisplay& d);

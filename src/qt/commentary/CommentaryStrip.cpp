@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QPaintEvent>
 #include <QPainter>
+#include <algorithm>
 
 namespace {
 
@@ -33,8 +34,11 @@ QFont LineFont(std::size_t index) {
 CommentaryStrip::CommentaryStrip(QWidget* parent) : QWidget(parent) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setFocusPolicy(Qt::NoFocus);
-  setFixedHeight(kHeight);
-  setMinimumWidth(kWidth);
+  setMinimumSize(kWidth, kHeight);
+}
+
+int CommentaryStrip::Scale() const {
+  return std::max(1, std::min(width() / kWidth, height() / kHeight));
 }
 
 void CommentaryStrip::SetLines(const std::array<std::string, kLines>& lines) {
@@ -42,7 +46,7 @@ void CommentaryStrip::SetLines(const std::array<std::string, kLines>& lines) {
     QString line = QString::fromStdString(lines[i]);
     if (line == lines_[i]) continue;
     lines_[i] = std::move(line);
-    update(LineRect(i));
+    update(Scaled(LineRect(i)));
   }
 }
 
@@ -54,16 +58,23 @@ QString CommentaryStrip::ShownLine(std::size_t index) const {
 
 QRect CommentaryStrip::LineRect(std::size_t index) const {
   const int top = look::kMarginY + static_cast<int>(index) * look::kLinePitch;
-  return {look::kMarginX, top, width() - 2 * look::kMarginX, look::kLinePitch};
+  return {look::kMarginX, top, width() / Scale() - 2 * look::kMarginX, look::kLinePitch};
 }
 
+QRect CommentaryStrip::Scaled(const QRect& rect) const {
+  return {rect.topLeft() * Scale(), rect.size() * Scale()};
+}
+
+// Painted at the strip's own size and scaled whole: the words are drawn at the
+// larger size, not blown up from small ones.
 void CommentaryStrip::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   painter.fillRect(event->rect(), QColor::fromRgb(look::kBand));
-  painter.fillRect(QRect(0, 0, width(), 1), QColor::fromRgb(look::kRule));
+  painter.scale(Scale(), Scale());
+  painter.fillRect(QRect(0, 0, width() / Scale(), 1), QColor::fromRgb(look::kRule));
   for (std::size_t i = 0; i < kLines; ++i) {
     const QRect rect = LineRect(i);
-    if (!event->rect().intersects(rect)) continue;
+    if (!event->rect().intersects(Scaled(rect))) continue;
     painter.setFont(LineFont(i));
     painter.setPen(QColor::fromRgb(look::kInk[i]));
     painter.drawText(rect, Qt::AlignLeft | Qt::AlignVCenter, ShownLine(i));

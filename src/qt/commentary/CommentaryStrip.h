@@ -4,7 +4,8 @@
 // line 2 the state of the match. A line too long for the strip is cut with
 // "…" at its end (the commentary already caps team names, so this only bites
 // on a narrow strip or an unusually wide face). The strip never takes the
-// keyboard focus, so every key still goes to the field.
+// keyboard focus, so every key still goes to the field. Given a whole multiple
+// of its size (beside a field scaled up), it draws everything that much larger.
 
 #include <QString>
 #include <QWidget>
@@ -34,7 +35,9 @@ class CommentaryStrip : public QWidget {
   void paintEvent(QPaintEvent* event) override;
 
  private:
-  QRect LineRect(std::size_t index) const;
+  int Scale() const;
+  QRect LineRect(std::size_t index) const;  // at the strip's own size
+  QRect Scaled(const QRect& rect) const;
 
   std::array<QString, kLines> lines_;
 };

@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "core/model/FieldGeometry.h"
+#include "qt/display/EnlargedPaint.h"
 #include "qt/display/QtKeys.h"
 #include "qt/display/QtTileSet.h"
 
@@ -48,13 +49,22 @@ void DisplayWidget::DrawText(const std::string& text, i16 x, i16 y) {
 
 // Only the part of the picture that changed is repainted, as one rectangle
 // (which Qt copies fastest); a frame the same as the last costs no painting.
+// Enlarged, the parts that changed are enlarged and repainted each on its own:
+// the one rectangle round them would cost several times the pixels.
 void DisplayWidget::ShowFrame() {
   canvas_.Finished();
   const QRect changed = canvas_.Changed();
   if (changed.isEmpty()) return;
   const QRect target = FrameRect(size());
   const int factor = target.width() / field::ScreenWidth;
-  update(QRect(target.topLeft() + changed.topLeft() * factor, changed.size() * factor));
+  if (factor == 1) {
+    update(changed.translated(target.topLeft()));
+    return;
+  }
+  QRegion repaint;
+  for (const QRect& part : canvas_.ChangedParts())
+    repaint += QRect(target.topLeft() + part.topLeft() * factor, part.size() * factor);
+  update(repaint);
 }
 
 TileSetRef DisplayWidget::CreateTileSet(const Picture& picture, int tileWidth, int tileHeight) {
@@ -92,11 +102,15 @@ QRect DisplayWidget::FrameRect(QSize size) {
           scaled};
 }
 
-void DisplayWidget::paintEvent(QPaintEvent*) {
+// Larger than the field, the frame is enlarged straight into the window's
+// image where it can be (EnlargedPaint.h); else Qt scales it, as crisply.
+void DisplayWidget::paintEvent(QPaintEvent* event) {
   QPainter painter(this);
   const QRect target = FrameRect(size());
   const QRegion border = QRegion(rect()).subtracted(QRegion(target));
   for (const QRect& strip : border) painter.fillRect(strip, Qt::black);
+  const int factor = target.width() / field::ScreenWidth;
+  if (factor > 1 && PaintEnlarged(painter, Frame(), target, factor, event->region())) return;
   painter.drawImage(target, Frame());  // no smoothing: whole pixels stay square and sharp
 }
 

@@ -3,7 +3,8 @@
 // widget. The game draws a frame into the back buffer and shows it with
 // ShowFrame; the widget paints the last shown frame, scaled up by the largest
 // whole factor that fits and centred, with black around it. Key presses on the
-// widget reach the game as virtual-key codes.
+// widget reach the game as virtual-key codes; keys the game has no code for
+// (F11 among them) go on to the window.
 
 #include <QImage>
 #include <QWidget>

@@ -1,6 +1,5 @@
 #include "qt/display/QtPictures.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -11,6 +10,7 @@
 
 #include "qt/display/QtPicture.h"
 #include "qt/display/QtTileSet.h"
+#include "qt/files/GameDataFolder.h"
 
 namespace {
 
@@ -63,7 +63,7 @@ bool Unchanged(const DecodedPicture& decoded, const QString& path) {
 
 }  // namespace
 
-QtPictures::QtPictures() : QtPictures(QCoreApplication::applicationDirPath()) {}
+QtPictures::QtPictures() : QtPictures(GameDataFolder()) {}
 
 QtPictures::QtPictures(QString folder) : folder_(std::move(folder)) {}
 

@@ -1,5 +1,5 @@
 #pragma once
-// Loads the game's bitmaps from the program's own folder.
+// Loads the game's bitmaps from its data folder.
 //
 // Decoding the big sheets and keying their sprites is most of what Begin
 // costs, so a decoded bitmap (with its sprite form) is kept and handed out
@@ -33,7 +33,7 @@ struct DecodedPicture {
 
 class QtPictures : public Pictures {
  public:
-  // The folder the bitmaps are read from; by default the program's own.
+  // The folder the bitmaps are read from; by default the game's data folder.
   QtPictures();
   explicit QtPictures(QString folder);
   ~QtPictures() override;

@@ -163,10 +163,10 @@ void SpriteCanvas::Draw(const std::vector<QRect>& areas) {
 }
 
 const QImage& SpriteCanvas::Finished() {
-  const std::vector<QRect> areas = Difference();
+  changedParts_ = Difference();
   changed_ = QRect();
-  for (const QRect& area : areas) changed_ |= area;
-  if (!areas.empty()) Draw(areas);
+  for (const QRect& area : changedParts_) changed_ |= area;
+  if (!changedParts_.empty()) Draw(changedParts_);
   shown_ = std::move(blits_);
   blits_.clear();
   return buffer_;

@@ -35,7 +35,9 @@ class SpriteCanvas {
   const QImage& Finished();
   // The last finished frame.
   const QImage& Shown() const { return buffer_; }
-  // Where the last finished frame differs from the one before it.
+  // Where the last finished frame differs from the one before it: the parts,
+  // and the one rectangle round them.
+  const std::vector<QRect>& ChangedParts() const { return changedParts_; }
   const QRect& Changed() const { return changed_; }
 
  private:
@@ -60,6 +62,7 @@ class SpriteCanvas {
   QImage buffer_;
   std::vector<Blit> blits_;  // the frame being made
   std::vector<Blit> shown_;  // the last frame finished
+  std::vector<QRect> changedParts_;
   QRect changed_;
   QFont font_;
   std::unordered_map<std::string, QImage> textLines_;  // rendered lines, shadow included

@@ -2,26 +2,34 @@
 
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QFocusEvent>
 #include <QFrame>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
 #include <QPushButton>
 #include <QRadioButton>
 #include <algorithm>
 #include <vector>
 
 #include "core/model/FieldGeometry.h"
-#include "core/model/PanelDesign.h"
+#include "core/ports/Panel.h"
 #include "qt/commentary/CommentaryStrip.h"
 #include "qt/forms/CaptionFit.h"
 #include "qt/forms/OptionsLayout.h"
+#include "qt/forms/Stage.h"
 
 namespace {
 
 QRect Rect(const layout::Box& box) {
   return {box.left, box.top, box.width, box.height};
 }
+
+constexpr QRgb kSurround =
+    0xff000000;  // round the field and the strip when they do not fill the room
 
 // The desktop's plain sans-serif dialog face at the given size.
 QFont DialogFont(const QWidget& form, double pointSize, bool bold = false) {
@@ -54,6 +62,7 @@ OptionsForm::OptionsForm(QWidget* parent) : QWidget(parent, Qt::Window) {
   SetFocusOrder();
   strip_ = new CommentaryStrip(this);
   strip_->hide();
+  strip_->installEventFilter(this);
   Refit();
 }
 
@@ -82,7 +91,7 @@ void OptionsForm::BuildLabelsAndOutlines() {
 
 void OptionsForm::BuildSettings() {
   for (const auto& item : layout::kTexts) {
-    auto* text = new QLineEdit(QString::fromUtf8(panel::DesignText(item.box)), this);
+    auto* text = new QLineEdit(QString::fromUtf8(DesignText(item.box)), this);
     text->setObjectName(QString::fromUtf8(item.name));
     text->setGeometry(Rect(item.where));
     if (item.pointSize > 0) text->setFont(DialogFont(*this, item.pointSize));
@@ -118,7 +127,7 @@ void OptionsForm::BuildOptionGroups() {
     button->setAutoExclusive(true);
     options_[Index(item.option)] = button;
   }
-  for (Option option : panel::kDesignSelection) Button(option)->setChecked(true);
+  for (Option option : kDesignSelection) Button(option)->setChecked(true);
 }
 
 // Begin first, then the three boxes, the option groups, and the game delay last.
@@ -156,12 +165,54 @@ void OptionsForm::AttachDisplay(QWidget* display) {
 bool OptionsForm::eventFilter(QObject* watched, QEvent* event) {
   if (watched == display_ && (event->type() == QEvent::Show || event->type() == QEvent::Hide))
     Refit();
+  if (watched == display_) TellFocus(event);
+  if (watched == strip_ && event->type() == QEvent::MouseButtonPress) GiveTheFieldTheKeyboard();
   return QWidget::eventFilter(watched, event);
+}
+
+bool OptionsForm::Playing() const {
+  return display_ && !display_->isHidden();
+}
+
+QRect OptionsForm::Room() const {
+  return {layout::kFormWidth, 0, width() - layout::kFormWidth, height()};
+}
+
+void OptionsForm::TellFocus(QEvent* event) {
+  if (event->type() == QEvent::FocusIn) emit fieldKeyboard(true);
+  if (event->type() != QEvent::FocusOut) return;
+  const Qt::FocusReason reason = static_cast<QFocusEvent*>(event)->reason();
+  if (reason != Qt::ActiveWindowFocusReason && reason != Qt::PopupFocusReason)
+    emit fieldKeyboard(false);
+}
+
+// A click on the field, its strip or the dark round them gives the field the keyboard.
+void OptionsForm::GiveTheFieldTheKeyboard() {
+  if (display_) display_->setFocus(Qt::MouseFocusReason);
+}
+
+void OptionsForm::mousePressEvent(QMouseEvent* event) {
+  if (Playing() && Room().contains(event->position().toPoint())) GiveTheFieldTheKeyboard();
+  QWidget::mousePressEvent(event);
+}
+
+// F11 belongs to the window, not to the game: no key code of the match.
+void OptionsForm::keyPressEvent(QKeyEvent* event) {
+  if (event->key() != Qt::Key_F11 || !Playing()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
+  if (!event->isAutoRepeat()) setWindowState(windowState() ^ Qt::WindowFullScreen);
+  event->accept();
+}
+
+void OptionsForm::paintEvent(QPaintEvent*) {
+  if (Playing()) QPainter(this).fillRect(Room(), QColor::fromRgb(kSurround));
 }
 
 void OptionsForm::Refit() {
   const QSize panel(layout::kFormWidth, layout::kFormHeight);
-  const bool playing = display_ && !display_->isHidden();
+  const bool playing = Playing();
   strip_->setVisible(playing);
   if (playing) {
     const QSize least(panel.width() + field::ScreenWidth,
@@ -170,18 +221,18 @@ void OptionsForm::Refit() {
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     resize(size().expandedTo(least));
   } else {
+    // The panel alone has one size: neither full screen nor maximised.
+    setWindowState(windowState() & ~(Qt::WindowFullScreen | Qt::WindowMaximized));
     setFixedSize(panel);
   }
   PlaceDisplay();
+  update();
 }
 
-// The field takes all the room right of the panel but the strip's, under it.
 void OptionsForm::PlaceDisplay() {
-  const int fieldHeight = height() - CommentaryStrip::kHeight;
-  if (display_)
-    display_->setGeometry(layout::kFormWidth, 0, width() - layout::kFormWidth, fieldHeight);
-  strip_->setGeometry(layout::kFormWidth, fieldHeight, width() - layout::kFormWidth,
-                      CommentaryStrip::kHeight);
+  const Stage stage = StageIn(Room());
+  if (display_) display_->setGeometry(stage.field);
+  strip_->setGeometry(stage.strip);
 }
 
 void OptionsForm::resizeEvent(QResizeEvent* event) {

@@ -2,7 +2,9 @@
 // The options form frmSample: the key help on the left, the match settings and
 // Begin on the right. While a match runs, the display sits to the right of the
 // panel in the same window; the panel stays usable, and whatever the player
-// changes on it takes effect at the game's next read.
+// changes on it takes effect at the game's next read. F11 then turns full
+// screen on and off: the field and its strip grow by whole factors (Stage.h),
+// and the panel stays as it is.
 
 #include <QPointer>
 #include <QWidget>
@@ -29,7 +31,7 @@ class OptionsForm : public QWidget {
 
   // Puts the match's display beside the panel, with the commentary strip under
   // it. The window widens to hold them while the display is shown and narrows
-  // back when it is hidden or gone.
+  // back (out of full screen) when it is hidden or gone.
   void AttachDisplay(QWidget* display);
   QWidget* Display() const { return display_; }
   CommentaryStrip* Strip() const { return strip_; }
@@ -39,10 +41,16 @@ class OptionsForm : public QWidget {
 
  signals:
   void beginClicked();
+  // The field gained the keyboard, or lost it to another control of the form
+  // (not to another window: the field has it again when this one returns).
+  void fieldKeyboard(bool has);
 
  protected:
   void closeEvent(QCloseEvent* event) override;
   void resizeEvent(QResizeEvent* event) override;
+  void keyPressEvent(QKeyEvent* event) override;
+  void mousePressEvent(QMouseEvent* event) override;
+  void paintEvent(QPaintEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
 
  private:
@@ -52,6 +60,10 @@ class OptionsForm : public QWidget {
   void SetFocusOrder();
   void Refit();
   void PlaceDisplay();
+  bool Playing() const;
+  QRect Room() const;  // right of the panel
+  void TellFocus(QEvent* event);
+  void GiveTheFieldTheKeyboard();
 
   QPushButton* begin_ = nullptr;
   QCheckBox* sound_ = nullptr;

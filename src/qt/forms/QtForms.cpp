@@ -11,8 +11,34 @@
 #include "qt/commentary/CommentaryStrip.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/forms/OptionsForm.h"
+#include "qt/forms/OptionsLayout.h"
 #include "qt/forms/ResultDialog.h"
 #include "qt/scorecard/ScorecardWindow.h"
+
+namespace {
+
+// How much the window manager's frame adds round a window's own area. A window
+// not yet shown has no frame of its own: the game window's shows what it will get.
+QMargins FrameOf(const QWidget& window) {
+  const QRect frame = window.frameGeometry(), inside = window.geometry();
+  return {inside.left() - frame.left(), inside.top() - frame.top(), frame.right() - inside.right(),
+          frame.bottom() - inside.bottom()};
+}
+
+void PlaceFrame(QWidget& window, const QRect& frame, const QMargins& margins) {
+  window.resize(frame.size().shrunkBy(margins));
+  window.move(frame.topLeft());
+}
+
+places::GameWindow GameWindowOf(const OptionsForm& form) {
+  const QPoint origin = form.mapToGlobal(QPoint(0, 0));
+  const QRect stage(origin + QPoint(layout::kFormWidth, 0),
+                    QSize(form.width() - layout::kFormWidth, form.height()));
+  const QScreen* screen = form.screen();
+  return {form.frameGeometry(), stage, screen ? screen->availableGeometry() : form.frameGeometry()};
+}
+
+}  // namespace
 
 QtForms::~QtForms() {
   delete options_.data();
@@ -57,6 +83,9 @@ OptionsForm* QtForms::LoadOptions() {
     sound_ = on;
     if (soundTicked_) soundTicked_(on);
   });
+  QObject::connect(form, &OptionsForm::fieldKeyboard, form, [this](bool has) {
+    if (fieldKeyboard_) fieldKeyboard_(has);
+  });
   options_ = form;
   return form;
 }
@@ -75,7 +104,16 @@ void QtForms::ShowOptions() {
 }
 
 void QtForms::HideOptions() {
+  NoteGameWindow();
   if (options_) options_->hide();
+}
+
+// Where the game window stands while it is shown: at the end of the match it
+// is hidden before the result appears, and the result keeps clear of it still.
+void QtForms::NoteGameWindow() {
+  if (!options_ || !options_->isVisible()) return;
+  gameWindow_ = GameWindowOf(*options_);
+  frame_ = FrameOf(*options_);
 }
 
 void QtForms::UnloadOptions() {
@@ -108,10 +146,10 @@ void QtForms::ShowResult(const std::string& line) {
     });
   }
   result_->SetLine(QString::fromStdString(line));
+  PlaceResult();
   result_->show();
   result_->raise();
   result_->activateWindow();
-  PlaceScorecard();
 }
 
 // Continue takes the scorecard away with the result.
@@ -132,32 +170,36 @@ void QtForms::ShowCommentary(const CommentaryLines& lines) {
   if (options_) options_->Strip()->SetLines(lines);
 }
 
-void QtForms::ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
+void QtForms::ShowScorecard(const scorecard::InningsRecord& first,
+                            const scorecard::InningsRecord& second, const std::string& team1,
                             const std::string& team2, bool matchOver) {
   if (!scorecard_) scorecard_ = new ScorecardWindow;
-  scorecard_->SetRecord(record, QString::fromStdString(team1), QString::fromStdString(team2));
+  scorecard_->SetRecord(first, second, QString::fromStdString(team1),
+                        QString::fromStdString(team2));
+  PlaceScorecard();
   if (matchOver)
     scorecard_->ShowBothInnings();
   else
     scorecard_->ShowFirstInnings();
-  PlaceScorecard();
 }
 
-// At the end of the match the card stands to the right of the result dialog;
-// at the break, to the right of the play if the screen has room there (else
-// where the window manager puts it), so it never hides the field.
+// Beside the game window, never over the field or its strip (WindowPlaces.h);
+// at the end of the match, beside where the game window was.
 void QtForms::PlaceScorecard() {
-  if (!scorecard_ || !scorecard_->isVisible()) return;
-  if (result_ && result_->isVisible()) {
-    scorecard_->move(result_->frameGeometry().topRight() + QPoint(8, 0));
-    return;
-  }
-  if (!options_ || !options_->isVisible()) return;
-  const QPoint beside = options_->frameGeometry().topRight() + QPoint(8, 0);
-  const QScreen* screen = options_->screen();
-  if (screen &&
-      screen->availableGeometry().contains(QRect(beside, scorecard_->frameGeometry().size())))
-    scorecard_->move(beside);
+  NoteGameWindow();
+  if (!scorecard_ || !gameWindow_) return;
+  const QSize full(ScorecardWindow::kWidth, ScorecardWindow::kHeight);
+  const QSize least(ScorecardWindow::kLeastWidth, ScorecardWindow::kLeastHeight);
+  PlaceFrame(*scorecard_,
+             places::Scorecard(*gameWindow_, full.grownBy(frame_), least.grownBy(frame_)), frame_);
+}
+
+// Clear of the scorecard and of where the field was.
+void QtForms::PlaceResult() {
+  if (!result_ || !gameWindow_) return;
+  const QRect card = scorecard_ && scorecard_->isVisible() ? scorecard_->frameGeometry() : QRect();
+  const QSize dialog = result_->size().grownBy(frame_);
+  PlaceFrame(*result_, places::Result(*gameWindow_, dialog, card), frame_);
 }
 
 void QtForms::CloseScorecard() {

@@ -4,12 +4,15 @@
 // closes it and lets Qt delete it once the current handler has returned, so a
 // form is never deleted under its own button's click.
 
+#include <QMargins>
 #include <QPointer>
 #include <functional>
+#include <optional>
 
 #include "core/ports/CommentaryOutput.h"
 #include "core/ports/Ports.h"
 #include "core/ports/ScorecardOutput.h"
+#include "qt/forms/WindowPlaces.h"
 
 class Game;
 class OptionsForm;
@@ -32,6 +35,8 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   bool Ticked(CheckBox box) const override;
   // Told at once when the player ticks or unticks "Sound".
   void OnSoundTicked(std::function<void(bool)> heard) { soundTicked_ = std::move(heard); }
+  // Told when the field gains or loses the keyboard during a match.
+  void OnFieldKeyboard(std::function<void(bool)> heard) { fieldKeyboard_ = std::move(heard); }
 
   void HideOptions() override;
   void UnloadOptions() override;
@@ -47,8 +52,8 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   void ShowCommentary(const CommentaryLines& lines) override;
 
   // The scorecard window, beside the result dialog (or the play, at the break).
-  void ShowScorecard(const scorecard::BallByBall& record, const std::string& team1,
-                     const std::string& team2, bool matchOver) override;
+  void ShowScorecard(const scorecard::InningsRecord& first, const scorecard::InningsRecord& second,
+                     const std::string& team1, const std::string& team2, bool matchOver) override;
   void CloseScorecard() override;
   ScorecardWindow* Scorecard() const;
 
@@ -58,7 +63,9 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
  private:
   OptionsForm* LoadOptions();
   bool RefuseCloseDuringMatch();
+  void NoteGameWindow();
   void PlaceScorecard();
+  void PlaceResult();
 
   Game* game_ = nullptr;
   QPointer<OptionsForm> options_;
@@ -66,4 +73,7 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   QPointer<ScorecardWindow> scorecard_;
   bool sound_ = true;  // "Sound" keeps its value from form to form for the whole run
   std::function<void(bool)> soundTicked_;
+  std::function<void(bool)> fieldKeyboard_;
+  std::optional<places::GameWindow> gameWindow_;  // as it was last seen shown
+  QMargins frame_;                                // the window manager's frame round it
 };

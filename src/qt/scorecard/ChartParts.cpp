@@ -24,10 +24,14 @@ QChart* NewChart(const QString& title) {
 QValueAxis* RunsAxis(double top) {
   auto* axis = new QValueAxis;
   axis->setTitleText(QStringLiteral("Runs"));
-  axis->setRange(0, std::max(top, kLeastRunsTop));
-  axis->applyNiceNumbers();
+  FitRunsAxis(axis, top);
   axis->setLabelFormat(QStringLiteral("%d"));
   return axis;
+}
+
+void FitRunsAxis(QValueAxis* axis, double top) {
+  axis->setRange(0, std::max(top, kLeastRunsTop));
+  axis->applyNiceNumbers();
 }
 
 QScatterSeries* WicketSeries(const ChartSide& side) {

@@ -18,6 +18,8 @@ QChart* NewChart(const QString& title);
 
 // The vertical axis: runs from 0 to at least top, on whole numbers.
 QValueAxis* RunsAxis(double top);
+// Stretches it to reach at least top again.
+void FitRunsAxis(QValueAxis* axis, double top);
 
 // Round wicket marks in the side's colour, ringed in the wicket colour.
 QScatterSeries* WicketSeries(const ChartSide& side);

@@ -7,7 +7,7 @@
 #include <QString>
 #include <vector>
 
-#include "core/scoring/InningsRecord.h"
+#include "core/model/InningsRecord.h"
 
 struct ChartSide {
   const scorecard::InningsRecord* record = nullptr;

@@ -5,7 +5,7 @@
 #include <QListWidget>
 #include <QVBoxLayout>
 
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/ScorecardText.h"
 #include "qt/scorecard/ElidedLabel.h"
 
 namespace {

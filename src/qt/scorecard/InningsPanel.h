@@ -4,7 +4,7 @@
 
 #include <QFrame>
 
-#include "core/scoring/InningsRecord.h"
+#include "core/model/InningsRecord.h"
 
 class ElidedLabel;
 class QLabel;

@@ -14,9 +14,11 @@
 
 namespace {
 
-constexpr qreal kGroupWidth = 0.8;      // of an over's slot, shared by the sides' bars
-constexpr double kLeastScale = 6;       // runs: marks keep their spacing on a low-scoring chart
-constexpr double kMarkStep = 1.0 / 12;  // of the scale, between stacked wicket marks
+constexpr qreal kGroupWidth = 0.8;  // of an over's slot, shared by the sides' bars
+// Pixels from one mark's centre to the next: the mark, its ring and a hair between.
+constexpr qreal kMarkPitch = chart_style::kWicketMarkSize + 3;
+constexpr qreal kMostOfThePlot = 0.9;           // that one over's stack of marks may take up
+constexpr qreal kPlotHeightBeforeLayout = 150;  // pixels, a guess until the chart is laid out
 
 // Every over is numbered on a short innings; on a long one the first and every fifth or tenth.
 constexpr struct {
@@ -28,13 +30,6 @@ int MostOvers(const ChartSides& sides) {
   std::size_t most = 1;
   for (const ChartSide& side : sides) most = std::max(most, side.record->overs.size());
   return static_cast<int>(most);
-}
-
-double MarkStep(const ChartSides& sides) {
-  int most = 0;
-  for (const ChartSide& side : sides)
-    for (const scorecard::OverRecord& over : side.record->overs) most = std::max(most, over.runs);
-  return std::max<double>(most, kLeastScale) * kMarkStep;
 }
 
 QBarSet* OverRuns(const ChartSide& side, int overs, const QFont& font) {
@@ -52,22 +47,6 @@ QBarSet* OverRuns(const ChartSide& side, int overs, const QFont& font) {
 qreal BarOffset(int side, int sides) {
   const qreal barWidth = kGroupWidth / sides;
   return (side - (sides - 1) / 2.0) * barWidth;
-}
-
-// One mark per wicket of each over, stacked upwards from the top of its bar.
-QScatterSeries* WicketMarks(const ChartSide& side, qreal offset, double step) {
-  QScatterSeries* marks = WicketSeries(side);
-  const auto& overs = side.record->overs;
-  for (std::size_t i = 0; i < overs.size(); ++i)
-    for (int w = 0; w < overs[i].wickets; ++w)
-      marks->append(static_cast<qreal>(i) + offset, overs[i].runs + step * (w + 0.7));
-  return marks;
-}
-
-double Top(const QScatterSeries& marks, double step) {
-  double top = 0;
-  for (const QPointF& point : marks.points()) top = std::max(top, point.y() + step);
-  return top;
 }
 
 int LabelEvery(int overs) {
@@ -102,26 +81,53 @@ ManhattanChart::ManhattanChart(QWidget* parent) : QChartView(parent) {
 void ManhattanChart::SetSides(const ChartSides& sides) {
   QChart* chart = NewChart(QStringLiteral("Runs per over"));
   const int overs = MostOvers(sides);
-  const double step = MarkStep(sides);
   auto* bars = new QBarSeries;
   bars->setBarWidth(kGroupWidth);
-  double top = 0;
-  for (const ChartSide& side : sides) {
-    bars->append(OverRuns(side, overs, chart->legend()->font()));
-    for (const auto& over : side.record->overs) top = std::max(top, over.runs + step);
+  stacks_.clear();
+  marks_.clear();
+  barsTop_ = 0;
+  for (std::size_t k = 0; k < sides.size(); ++k) {
+    bars->append(OverRuns(sides[k], overs, chart->legend()->font()));
+    marks_.push_back(WicketSeries(sides[k]));
+    const qreal offset = BarOffset(static_cast<int>(k), static_cast<int>(sides.size()));
+    const auto& record = sides[k].record->overs;
+    for (std::size_t i = 0; i < record.size(); ++i) {
+      barsTop_ = std::max<double>(barsTop_, record[i].runs);
+      if (record[i].wickets > 0)
+        stacks_.push_back(
+            {marks_.back(), static_cast<qreal>(i) + offset, record[i].runs, record[i].wickets});
+    }
   }
   QCategoryAxis* x = OverAxis(overs);
-  std::vector<QScatterSeries*> marks;
-  for (std::size_t k = 0; k < sides.size(); ++k) {
-    marks.push_back(WicketMarks(
-        sides[k], BarOffset(static_cast<int>(k), static_cast<int>(sides.size())), step));
-    top = std::max(top, Top(*marks.back(), step));
-  }
-  QValueAxis* y = RunsAxis(top);
+  runs_ = RunsAxis(barsTop_);
+  runsTop_ = -1;
   chart->addAxis(x, Qt::AlignBottom);
-  chart->addAxis(y, Qt::AlignLeft);
-  Attach(chart, bars, x, y);
-  for (QScatterSeries* series : marks) Attach(chart, series, x, y);
-  LabelWickets(chart, marks);
+  chart->addAxis(runs_, Qt::AlignLeft);
+  Attach(chart, bars, x, runs_);
+  for (QScatterSeries* series : marks_) Attach(chart, series, x, runs_);
   Replace(this, chart);
+  StackMarks();
+  LabelWickets(chart, marks_);
+  connect(chart, &QChart::plotAreaChanged, this, &ManhattanChart::StackMarks);
+}
+
+// A stack of n marks on an over of r runs needs r + n marks' height under the
+// top of the runs axis: r + n * pitch * top / plot height <= top.
+void ManhattanChart::StackMarks() {
+  const qreal height = chart()->plotArea().height();
+  const qreal pixels = height > 0 ? height : kPlotHeightBeforeLayout;
+  double top = barsTop_;
+  for (const Stack& stack : stacks_) {
+    const qreal share = std::min(kMostOfThePlot, stack.wickets * kMarkPitch / pixels);
+    top = std::max(top, stack.runs / (1 - share));
+  }
+  if (top != runsTop_) {
+    runsTop_ = top;
+    FitRunsAxis(runs_, top);
+  }
+  const qreal runsPerPixel = (runs_->max() - runs_->min()) / pixels;
+  for (QScatterSeries* series : marks_) series->clear();
+  for (const Stack& stack : stacks_)
+    for (int w = 0; w < stack.wickets; ++w)
+      stack.marks->append(stack.x, stack.runs + (w + 0.5) * kMarkPitch * runsPerPixel);
 }

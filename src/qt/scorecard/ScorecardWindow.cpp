@@ -8,8 +8,8 @@
 #include <QShortcut>
 #include <QVBoxLayout>
 
-#include "core/scoring/BallByBall.h"
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/BallByBall.h"
+#include "core/scorecard/ScorecardText.h"
 #include "qt/scorecard/InningsPanel.h"
 #include "qt/scorecard/ManhattanChart.h"
 #include "qt/scorecard/WormChart.h"

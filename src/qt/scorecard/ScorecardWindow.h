@@ -21,6 +21,8 @@ class ScorecardWindow : public QWidget {
 
  public:
   static constexpr int kWidth = 760, kHeight = 680;
+  // The least it is made to fit beside the game window, still laid out whole.
+  static constexpr int kLeastWidth = 600, kLeastHeight = 480;
 
   explicit ScorecardWindow(QWidget* parent = nullptr);
 

@@ -23,7 +23,7 @@ constexpr struct {
 
 // Where the board's overs fall on the axis: 3.4 overs is 3 and 4/6.
 double Position(scorecard::BoardOvers board) {
-  return board.overs + static_cast<double>(board.balls) / scorecard::kBallsPerOver;
+  return board.overs + static_cast<double>(board.balls) / laws::kBallsPerOver;
 }
 
 // The side's score at the end of every over, from 0 before the first ball; an

@@ -89,7 +89,7 @@ TEST(PlayShot, AMissKeepsTheBallsVelocityAndTheNewDifficultyCountsAtTheNextCall)
   rig.forms.Select(Option::OptionBATn);
   s.BallBowled = true;
   PlayShot(rig.game.M);
-  EXPECT_EQ(s.OutcomeText, outcome::kNone);
+  EXPECT_EQ(s.OutcomeText, TextOf(Outcome::None));
   EXPECT_EQ(s.ShotVX, 0.5f);
   EXPECT_EQ(s.ShotVY, -9.0f);
   s.ShotKey = shot::kHook;

@@ -17,7 +17,7 @@ GameEvent Event(EventKind kind) {
 GameEvent Shot(int code, int timingLine, int danger, const char* earned) {
   GameEvent event = Event(EventKind::ShotPlayed);
   event.shot = code, event.timingLine = timingLine, event.danger = danger;
-  event.outcome = earned;
+  event.outcome = OutcomeOf(earned);
   return event;
 }
 
@@ -117,7 +117,7 @@ TEST(CommentaryLastBall, ForgetsTheLastBallsShotAtTheNextRelease) {
 
 PlaySituation Situation(bool againstComputer, bool firstInnings) {
   PlaySituation s;
-  s.againstComputer = againstComputer;
+  s.sides = SidesOf(againstComputer ? GameType::HumanVCpu : GameType::HumanVHuman, firstInnings);
   s.firstInnings = firstInnings;
   s.team1 = "Lions";
   s.team2 = "Tigers";
@@ -149,7 +149,7 @@ TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
       {cpuFirst, Phase::RunUp, "Bowler running in: Z/X to move, get ready"},
       {cpuFirst, Phase::InFlight,
        "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J block"},
-      {cpuFirst, Phase::Break, "Innings break: Space starts Tigers's innings"},
+      {cpuFirst, Phase::Break, "Innings break: Space starts Tigers' innings"},
       {cpuSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
       {cpuSecond, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
       {sweeping, Phase::RunUp, "Run-up: the cursor sweeps itself, 5 fixes the spot"},
@@ -158,7 +158,7 @@ TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
       {hvhFirst, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
       {hvhFirst, Phase::InFlight,
        "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
-      {hvhFirst, Phase::Break, "Innings break: Space starts Tigers's innings"},
+      {hvhFirst, Phase::Break, "Innings break: Space starts Tigers' innings"},
       {hvhSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
       {hvhSecond, Phase::InFlight,
        "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
@@ -168,7 +168,8 @@ TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
   for (const Case& c : cases) {
     Commentary commentary;
     EXPECT_EQ(commentary.Update(In(c.situation, c.phase))[0], c.line)
-        << "vs computer " << c.situation.againstComputer << ", first innings "
+        << "batting " << static_cast<int>(c.situation.sides.batting) << ", bowling "
+        << static_cast<int>(c.situation.sides.bowling) << ", first innings "
         << c.situation.firstInnings << ", phase " << static_cast<int>(c.phase);
   }
 }
@@ -185,7 +186,14 @@ PlaySituation Overs(PlaySituation s, int overs, int balls, std::optional<int> pe
   return s;
 }
 
-TEST(CommentaryMatchLine, RunRateTargetChaseAndLead) {
+// The commentary of a match under way: its first ball has been bowled.
+Commentary UnderWay() {
+  Commentary commentary;
+  commentary.OnEvent(Event(EventKind::BallReleased));
+  return commentary;
+}
+
+TEST(CommentaryMatchLine, RunRateTargetAndChase) {
   const PlaySituation first = Situation(true, true), second = Situation(true, false);
   const PlaySituation atBreak = In(second, Phase::Break);
   struct Case {
@@ -201,6 +209,7 @@ TEST(CommentaryMatchLine, RunRateTargetChaseAndLead) {
       {Overs(Score(first, 1, 0, 0, 0), 2, 4, std::nullopt),
        "Lions 1/0 after 2.4 overs, run rate 0.4"},
       {Overs(Score(first, 7, 1, 0, 0), 1, 0, 0), "Lions 7/1 after 1.0 overs, run rate 7.0"},
+      {Overs(Score(first, 3, 0, 0, 0), 0, 3, 1), "Lions 3/0 after 0.3 of 1 over, run rate 6.0"},
       {Score(atBreak, 23, 2, 0, 0), "Lions made 23/2: Tigers need 24 to win"},
       {Overs(Score(second, 23, 2, 12, 3), 4, 1, 5), "Tigers need 12 from 5 balls"},
       {Overs(Score(second, 23, 2, 21, 3), 4, 5, 5), "Tigers need 3 from 1 ball"},
@@ -211,11 +220,12 @@ TEST(CommentaryMatchLine, RunRateTargetChaseAndLead) {
       {Overs(Score(second, 23, 2, 23, 3), 4, 1, 5),
        "Scores level on 23: Tigers need 1 from 5 balls"},
       {Overs(Score(second, 23, 2, 23, 3), 4, 1, std::nullopt), "Scores level on 23: Tigers need 1"},
-      {Overs(Score(second, 23, 2, 26, 3), 4, 1, 5), "Tigers lead by 3, 5 balls to go"},
-      {Overs(Score(second, 23, 2, 26, 3), 4, 1, std::nullopt), "Tigers lead by 3"},
+      {Overs(Score(second, 0, 10, 0, 0), 0, 0, 1), "Tigers need 1 from 6 balls"},  // not "level"
+      {Overs(Score(second, 23, 2, 24, 3), 4, 1, 5),
+       "Tigers have won: the rest of the innings is played out"},
   };
   for (const Case& c : cases) {
-    Commentary commentary;
+    Commentary commentary = UnderWay();
     EXPECT_EQ(commentary.Update(c.situation)[2], c.line);
   }
 }
@@ -232,7 +242,7 @@ TEST(CommentaryMatchLine, TheResultOnceTheMatchHasEnded) {
       {Score(second, 23, 2, 23, 7), "Result: a draw, both sides on 23"},
   };
   for (const Case& c : cases) {
-    Commentary commentary;
+    Commentary commentary = UnderWay();
     commentary.Update(c.situation);
     commentary.OnEvent(Event(EventKind::MatchEnded));
     EXPECT_EQ(commentary.Lines()[0], "Match over");
@@ -249,7 +259,7 @@ TEST(CommentaryMatchLine, ResetForgetsTheMatchBefore) {
   const CommentaryLines& lines = commentary.Update(Situation(false, true));
   EXPECT_EQ(lines[0], "Bowler: pace 1, 2 or 3, then 5 to run in");
   EXPECT_EQ(lines[1], "");
-  EXPECT_EQ(lines[2], "Lions 0/0 after 0.0 overs");
+  EXPECT_EQ(lines[2], "No over limit: each innings ends at ten wickets");  // said anew
 }
 
 // However long the names, and whatever their script, the numbers stay on the line.
@@ -260,7 +270,7 @@ TEST(CommentaryNames, LongAndNonLatinNamesKeepTheNumbers) {
   for (const std::string& name : {longName, cyrillic, japanese}) {
     PlaySituation s = Overs(Score(Situation(true, false), 23, 2, 12, 3), 4, 1, 5);
     s.team1 = s.team2 = name;
-    Commentary commentary;
+    Commentary commentary = UnderWay();
     const std::string chase = commentary.Update(s)[2];
     EXPECT_NE(chase.find("need 12 from 5 balls"), std::string::npos) << chase;
     EXPECT_LT(chase.size(), 100u) << chase;  // 18 characters of at most 4 bytes, and the words
@@ -274,7 +284,7 @@ TEST(CommentaryNames, LongAndNonLatinNamesKeepTheNumbers) {
 TEST(CommentaryNames, EmptyBoxesStillNameTheSides) {
   PlaySituation s = Score(In(Situation(true, false), Phase::Break), 23, 2, 0, 0);
   s.team1 = s.team2 = "";
-  Commentary commentary;
+  Commentary commentary = UnderWay();
   EXPECT_EQ(commentary.Update(s)[2], "Team 1 made 23/2: Team 2 need 24 to win");
 }
 

@@ -10,26 +10,26 @@
 TEST(ShotJudgement, EachOutcomeAShotCanEarnHasItsWords) {
   const struct {
     int shot;
-    std::string_view earned;
+    Outcome earned;
     const char* words;
   } cases[] = {
-      {shot::kDrive, outcome::kFourRuns, "Drive, timing and line 9 against danger 2: clean hit"},
-      {shot::kGlance, outcome::kThreeRuns,
+      {shot::kDrive, Outcome::FourRuns, "Drive, timing and line 9 against danger 2: clean hit"},
+      {shot::kGlance, Outcome::ThreeRuns,
        "Leg glance, timing and line 9 against danger 2: good for three"},
-      {shot::kHook, outcome::kTwoRuns, "Hook, timing and line 9 against danger 2: good for two"},
-      {shot::kCut, outcome::kOneRun,
+      {shot::kHook, Outcome::TwoRuns, "Hook, timing and line 9 against danger 2: good for two"},
+      {shot::kCut, Outcome::OneRun,
        "Square cut, timing and line 9 against danger 2: good for a single"},
-      {shot::kDrive, outcome::kNoRun,
+      {shot::kDrive, Outcome::NoRun,
        "Drive, timing and line 9 against danger 2: hit, but no run in it"},
-      {shot::kDefensive, outcome::kNoRun, "Defensive, timing and line 9 against danger 2: blocked"},
-      {shot::kDrive, outcome::kCaught,
+      {shot::kDefensive, Outcome::NoRun, "Defensive, timing and line 9 against danger 2: blocked"},
+      {shot::kDrive, Outcome::Caught,
        "Drive, timing and line 9 against danger 2: edged up for a catch"},
-      {shot::kDefensive, outcome::kCaught,
+      {shot::kDefensive, Outcome::Caught,
        "Defensive, timing and line 9 against danger 2: edged up for a catch"},
-      {shot::kHook, outcome::kNone, "Hook, timing and line 9 against danger 2: no contact"},
-      {9, outcome::kFourRuns,
+      {shot::kHook, Outcome::None, "Hook, timing and line 9 against danger 2: no contact"},
+      {9, Outcome::FourRuns,
        "Shot, timing and line 9 against danger 2: clean hit"},  // unknown code
   };
   for (const auto& c : cases)
-    EXPECT_EQ(commentary::ShotJudgement(c.shot, 9, 2, c.earned), c.words) << c.earned;
+    EXPECT_EQ(commentary::ShotJudgement(c.shot, 9, 2, c.earned), c.words) << TextOf(c.earned);
 }

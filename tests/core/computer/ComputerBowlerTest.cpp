@@ -7,11 +7,12 @@
 #include <cstdlib>
 
 #include "core/computer/ComputerBowler.h"
+#include "core/model/FieldGeometry.h"
 #include "fakes/Fakes.h"
 
 namespace {
 
-constexpr int kRunUpTicks = 60;
+constexpr int kRunUpTicks = field::RunUpTicks;
 
 // A fresh ball of a "Human V CPU" first innings, its run-up under way.
 void StartRunUp(MatchState& s, i16 pace) {

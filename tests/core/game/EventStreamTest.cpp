@@ -79,10 +79,10 @@ std::string KindOf(const Tape::Entry& scored) {
   const MatchState& f = scored.field;
   if (f.WideBall) return "wide";
   if (f.Bowled) return scored.shotSeen ? "played and bowled" : "bowled";
-  if (f.OutcomeText == outcome::kCaught) return "caught";
+  if (f.OutcomeText == TextOf(Outcome::Caught)) return "caught";
   if (f.BallStopped) return "pads";
-  if (f.OutcomeText == outcome::kFourRuns) return "four";
-  if (f.OutcomeText == outcome::kNoRun) return "block";
+  if (f.OutcomeText == TextOf(Outcome::FourRuns)) return "four";
+  if (f.OutcomeText == TextOf(Outcome::NoRun)) return "block";
   if (!f.OutcomeText.empty()) return "runs";
   return scored.shotSeen ? "played and missed" : "dot";
 }
@@ -156,14 +156,14 @@ TEST(EventStream, ABallScoredTellsItsWorthAndTheBoardAfterIt) {
   rig.game.Events.Listen(tape);
   PlayMatch(rig, tape, 7, "4");
   const struct {
-    std::string_view outcome;
+    Outcome outcome;
     int runs;
     bool wicket, wide;
-  } worth[] = {{outcome::kWide, 1, false, true},      {outcome::kNone, 0, false, false},
-               {outcome::kNoRun, 0, false, false},    {outcome::kOneRun, 1, false, false},
-               {outcome::kTwoRuns, 2, false, false},  {outcome::kThreeRuns, 3, false, false},
-               {outcome::kFourRuns, 4, false, false}, {outcome::kCaught, 0, true, false},
-               {outcome::kBowled, 0, true, false}};
+  } worth[] = {{Outcome::Wide, 1, false, true},      {Outcome::None, 0, false, false},
+               {Outcome::NoRun, 0, false, false},    {Outcome::OneRun, 1, false, false},
+               {Outcome::TwoRuns, 2, false, false},  {Outcome::ThreeRuns, 3, false, false},
+               {Outcome::FourRuns, 4, false, false}, {Outcome::Caught, 0, true, false},
+               {Outcome::Bowled, 0, true, false}};
   int balls = 0;
   for (const auto& [event, field, shotSeen] : tape.told) {
     if (event.kind == EventKind::BallReleased) {
@@ -183,9 +183,9 @@ TEST(EventStream, ABallScoredTellsItsWorthAndTheBoardAfterIt) {
       known = true;
       EXPECT_EQ(std::tuple(event.runs, event.wicket, event.wide),
                 std::tuple(w.runs, w.wicket, w.wide))
-          << event.outcome;
+          << TextOf(event.outcome);
     }
-    EXPECT_TRUE(known) << event.outcome;
+    EXPECT_TRUE(known) << TextOf(event.outcome);
   }
   EXPECT_GT(balls, 40);
 }

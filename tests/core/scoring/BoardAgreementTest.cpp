@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "ScoringEvents.h"
-#include "core/scoring/BallByBall.h"
+#include "../scorecard/ScoringEvents.h"
+#include "core/scorecard/BallByBall.h"
 #include "core/scoring/Scoring.h"
 #include "fakes/Fakes.h"
 

@@ -34,7 +34,7 @@ GameEvent Shot(int shot, int timingLine, int danger, const char* earned) {
   e.shot = shot;
   e.timingLine = timingLine;
   e.danger = danger;
-  e.outcome = earned;
+  e.outcome = OutcomeOf(earned);
   return e;
 }
 

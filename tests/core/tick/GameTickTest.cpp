@@ -13,14 +13,14 @@
 namespace {
 
 // Each call as "Op" or "Op:sprite set:tile" for tiles, "Text:words" for text.
-std::vector<std::string> Drawn(const fakes::RecordingDisplay& display, const MatchState& s) {
+std::vector<std::string> Drawn(const fakes::RecordingDisplay& display, const MatchDisplay& d) {
   std::vector<std::string> out;
   for (const auto& call : display.calls) {
     std::string line = call.op;
     if (call.op == "DrawTile") {
       const auto* set = std::get<const TileSet*>(call.args[0]);
       for (const auto& [name, slot] : kTileSetSlots)
-        if ((s.*slot).get() == set) line += std::string(":") + name;
+        if ((d.*slot).get() == set) line += std::string(":") + name;
       line += ":" + std::to_string(std::get<long long>(call.args[1]));
     }
     if (call.op == "DrawText") line += ":" + std::get<std::string>(call.args[0]);
@@ -68,8 +68,8 @@ TEST(GameTick, DrawsEachPhaseBackToFront) {
     fakes::MatchRig rig;
     auto& display = rig.SetUpField();
     c.set(rig.S);
-    GameTick(rig.match);
-    EXPECT_EQ(Drawn(display, rig.S), c.drawn) << c.phase;
+    GameTick(rig.match, rig.D);
+    EXPECT_EQ(Drawn(display, rig.D), c.drawn) << c.phase;
   }
 }
 
@@ -86,8 +86,8 @@ TEST(GameTick, TheBallGoesBehindOrInFrontOfTheBatsman) {
     rig.S.BallBowled = true;
     rig.S.BallY = c.ballY;
     rig.S.BallVY = 0;
-    GameTick(rig.match);
-    const Lines drawn = Drawn(display, rig.S);
+    GameTick(rig.match, rig.D);
+    const Lines drawn = Drawn(display, rig.D);
     const auto at = [&](const std::string& prefix) {
       return std::find_if(drawn.begin(), drawn.end(),
                           [&](const std::string& l) { return l.rfind(prefix, 0) == 0; }) -
@@ -106,7 +106,7 @@ TEST(GameTick, TheLastFlightTickScoresTheBallAndPutsItBack) {
   rig.S.BallCounter = 60;
   rig.S.OutcomeText = "3 Runs";
   rig.S.BallY = 100;
-  GameTick(rig.match);
+  GameTick(rig.match, rig.D);
   EXPECT_EQ(rig.S.Team1Runs, 3);
   EXPECT_EQ(rig.S.BallsInOver, 1);
   EXPECT_FALSE(rig.S.BallBowled);
@@ -130,7 +130,7 @@ TEST(MatchEffects, RulesAskTheWorldThroughTheMatch) {
     other.SetUpField();
     other.panel.Select(Option::OptionBOWLe);
     other.timeOfDay = timeOfDay;
-    GameTick(other.match);
+    GameTick(other.match, other.D);
     return other.Rnd.State();
   };
   EXPECT_EQ(stateAfterTickAt(1234), stateAfterTickAt(1234));
@@ -141,7 +141,7 @@ TEST(MatchEffects, RulesAskTheWorldThroughTheMatch) {
   rig.S.BallBowled = true;
   rig.S.BallCounter = 60;
   rig.panel.SetText(TextBox::Text3, "0");
-  GameTick(rig.match);
+  GameTick(rig.match, rig.D);
   EXPECT_EQ(rig.results, (std::vector<std::string>{"Team2 are the winners"}));
   EXPECT_TRUE(rig.S.QuitGame);
 }

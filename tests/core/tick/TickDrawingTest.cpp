@@ -96,7 +96,7 @@ TEST(GameTick, BattingMarkerOnlyForAHumanBatsman) {
       s.FirstInnings = c.firstInnings;
       s.BatsmanX = 287;
       Tick(rig);
-      const auto marks = TilesDrawn(rig, s.TileSetSmallSp);
+      const auto marks = TilesDrawn(rig, rig.game.D.TileSetSmallSp);
       const bool shown = std::find(marks.begin(), marks.end(), Tile{0, 287, 200}) != marks.end();
       EXPECT_EQ(shown, c.shown) << (c.gameType == Option::Option1 ? "HvC " : "HvH ")
                                 << (c.firstInnings ? "first" : "second");
@@ -140,7 +140,7 @@ TEST(GameTick, RunUpShowsTheCursorOnlyToAHumanBowler) {
     InMatch(rig, [&](MatchState& s) {
       s.RunUpStarted = true, s.BallPace = 2, s.PitchChosen = true;
       Tick(rig);
-      const auto cursor = TilesDrawn(rig, s.TileSetGameSp);
+      const auto cursor = TilesDrawn(rig, rig.game.D.TileSetGameSp);
       if (gameType == Option::Option2) {
         EXPECT_EQ(cursor, std::vector<Tile>{Tile(2, s.BowlCursorX, s.BowlCursorY)});
       } else {
@@ -158,7 +158,9 @@ TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
     s.RunUpStarted = true, s.BallPace = 2;
     for (int tick = 1; tick <= 60; ++tick) {
       Tick(rig);
-      if (tick == 20) EXPECT_EQ(std::get<0>(TilesDrawn(rig, s.TileSetShots).at(0)), 2) << "stance";
+      if (tick == 20) {
+        EXPECT_EQ(std::get<0>(TilesDrawn(rig, rig.game.D.TileSetShots).at(0)), 2) << "stance";
+      }
     }
     EXPECT_EQ(std::tuple(s.RunUpCounter, s.BowlerX, s.BowlerY), std::tuple(60, 190, 170));
     EXPECT_FALSE(s.BallBowled);
@@ -170,7 +172,8 @@ TEST(GameTick, TheRunUpLastsSixtyTicksThenTheBallIsReleased) {
     EXPECT_TRUE(s.PitchChosen);
     EXPECT_NEAR(s.PitchX, 279, 6);
     EXPECT_NEAR(s.PitchY, 279, 5);
-    EXPECT_EQ(TilesDrawn(rig, s.TileSetSmallSp).at(1), Tile(3, s.PitchX, s.PitchY)) << "pitch spot";
+    EXPECT_EQ(TilesDrawn(rig, rig.game.D.TileSetSmallSp).at(1), Tile(3, s.PitchX, s.PitchY))
+        << "pitch spot";
   });
 }
 
@@ -186,12 +189,12 @@ TEST(GameTick, SimulationSetsTheCursorUpByPaceOnTickThirty) {
       for (int ball = 0; ball < 400; ++ball) {
         s.RunUpStarted = true, s.PitchChosen = true, s.BallPace = c.pace;
         s.RunUpCounter = 28, s.BowlCursorY = 250, s.CursorVX = 0;
-        RunUpStep(rig.game.M);
+        RunUpStep(rig.game.M, rig.game.D);
         ASSERT_EQ(s.BowlCursorY, 250) << "tick 29";
-        RunUpStep(rig.game.M);
+        RunUpStep(rig.game.M, rig.game.D);
         ASSERT_EQ(std::tuple(s.BowlCursorY, s.CursorStep), std::tuple(c.startY, c.step));
         low = std::min<int>(low, s.BowlCursorX), high = std::max<int>(high, s.BowlCursorX);
-        RunUpStep(rig.game.M);
+        RunUpStep(rig.game.M, rig.game.D);
         ASSERT_EQ(s.BowlCursorY, c.startY + c.step) << "tick 31";
       }
       EXPECT_EQ(std::pair(low, high), std::pair(201, 300)) << "pace " << c.pace;
@@ -206,7 +209,7 @@ TEST(GameTick, SimulationLeavesTheComputersAimAlone) {
   rig.forms.Select(Option::OptionBOWLh);
   InMatch(rig, [&](MatchState& s) {
     s.RunUpStarted = true, s.RunUpCounter = 29, s.BowlCursorY = 250, s.PitchChosen = true;
-    RunUpStep(rig.game.M);
+    RunUpStep(rig.game.M, rig.game.D);
     EXPECT_EQ(s.BowlCursorY, 248);
     EXPECT_EQ(s.CursorStep, 0);
   });
@@ -223,7 +226,7 @@ TEST(GameTick, TheBattingStumpsFallWhenHeIsBowled) {
       std::vector<std::vector<Tile>> seen;
       for (int tick = 0; tick < 4; ++tick) {
         Tick(rig);
-        seen.push_back(TilesDrawn(rig, s.TileSetStumps));
+        seen.push_back(TilesDrawn(rig, rig.game.D.TileSetStumps));
       }
       for (int tick = 0; tick < 4; ++tick) {
         const long long fallen = bowled ? std::min(tick + 1, 2) : 0;
@@ -275,16 +278,17 @@ TEST(GameTick, TheFlightPictureBackToFront) {
       s.BowlerX = 154, s.BowlerY = 170;
       Tick(rig);
       std::vector<std::string> drawn;
-      const std::pair<const TileSetRef*, const char*> names[] = {{&s.TileSetCBall, "ball"},
-                                                                 {&s.TileSetStumps, "stumps"},
-                                                                 {&s.TileSetSmallSp, "small"},
-                                                                 {&s.TileSetShots, "batsman"},
-                                                                 {&s.TileSetBowler, "bowler"}};
+      const std::pair<const TileSetRef*, const char*> names[] = {
+          {&rig.game.D.TileSetCBall, "ball"},
+          {&rig.game.D.TileSetStumps, "stumps"},
+          {&rig.game.D.TileSetSmallSp, "small"},
+          {&rig.game.D.TileSetShots, "batsman"},
+          {&rig.game.D.TileSetBowler, "bowler"}};
       for (const auto& call : Display(rig).calls) {
         if (call.op != "DrawTile") continue;
         for (const auto& [set, name] : names) {
           if (std::get<const TileSet*>(call.args[0]) != set->get()) continue;
-          const bool spins = set == &s.TileSetCBall;
+          const bool spins = set == &rig.game.D.TileSetCBall;
           drawn.push_back(std::string(name) + " " +
                           (spins ? "*" : std::to_string(std::get<long long>(call.args[1]))) + " " +
                           std::to_string(std::get<long long>(call.args[2])) + "," +
@@ -313,7 +317,7 @@ TEST(GameTick, TheBallSpinsThroughItsThreeTiles) {
       s.BallBowled = s.BallBounced = s.StumpCheckDone = s.BallPastBat = s.WideCalled = true;
       s.BallX = 300, s.BallY = 150, s.BallCounter = 20;
       Tick(rig);
-      for (const Tile& t : TilesDrawn(rig, s.TileSetCBall)) tiles.insert(std::get<0>(t));
+      for (const Tile& t : TilesDrawn(rig, rig.game.D.TileSetCBall)) tiles.insert(std::get<0>(t));
     }
     EXPECT_EQ(tiles, (std::set<long long>{0, 1, 2}));
   });

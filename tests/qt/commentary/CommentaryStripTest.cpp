@@ -73,6 +73,30 @@ TEST(CommentaryStrip, ShowsNewLinesAndDropsOldOnes) {
   EXPECT_FALSE(inkOnSecondLine) << "the cleared line is painted over";
 }
 
+// The box round every word drawn, below the rule at the top.
+QRect InkBox(const QImage& image) {
+  QRect box;
+  for (int y = 3; y < image.height(); ++y)
+    for (int x = 0; x < image.width(); ++x)
+      if (image.pixel(x, y) != Band(image)) box |= QRect(x, y, 1, 1);
+  return box;
+}
+
+// Beside a field scaled up the strip is scaled with it: the same words, drawn
+// twice as large (within what hinting a face at another size may change).
+TEST(CommentaryStrip, AtTwiceItsSizeTheWordsAreTwiceAsLarge) {
+  QRect boxes[2];
+  for (int scale : {1, 2}) {
+    CommentaryStrip strip;
+    strip.resize(640 * scale, CommentaryStrip::kHeight * scale);
+    strip.SetLines(kMidMatch);
+    boxes[scale - 1] = InkBox(strip.grab().toImage());
+  }
+  EXPECT_NEAR(boxes[1].width(), 2 * boxes[0].width(), boxes[0].width() / 20);
+  EXPECT_NEAR(boxes[1].height(), 2 * boxes[0].height(), boxes[0].height() / 10);
+  EXPECT_NEAR(boxes[1].left(), 2 * boxes[0].left(), 2);
+}
+
 // Saves a picture of the strip for the docs when asked:
 // GALLOWBY_COMMENTARY_PNG=docs/commentary.png test_qt_commentary
 TEST(CommentaryStrip, PictureForTheDocs) {
@@ -88,7 +112,6 @@ TEST(CommentaryStrip, PictureForTheDocs) {
 // widest names and the biggest scores every line is shown whole.
 TEST(CommentaryStrip, WidestNamesAndScoresAreNeverCut) {
   PlaySituation s;
-  s.againstComputer = true;
   s.team1 = std::string(200, 'W');
   s.team2 = "東京ヤクルトスワローズ打撃陣とその仲間たち";
   s.team1Runs = s.team2Runs = 32767;  // the most a 16-bit score holds
@@ -98,6 +121,7 @@ TEST(CommentaryStrip, WidestNamesAndScoresAreNeverCut) {
   for (bool first : {true, false})
     for (bool atBreak : {false, true}) {
       s.firstInnings = first, s.inningsBreak = atBreak;
+      s.sides = SidesOf(GameType::HumanVCpu, first);
       situations.push_back(s);
     }
   CommentaryStrip strip;

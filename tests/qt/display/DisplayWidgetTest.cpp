@@ -245,6 +245,34 @@ TEST_F(DisplayTest, PaintsScaledPixelsSquareWithBlackAround) {
     EXPECT_EQ(shown.pixel(c.x, c.y) | 0xff000000u, c.colour) << c.x << "," << c.y;
 }
 
+// Enlarged into an image (as into the window's backing store), the picture is
+// pixel for pixel Qt's own nearest-neighbour scaling, and only the part asked
+// for is painted, whatever squares it cuts.
+TEST_F(DisplayTest, EnlargedPaintIsNearestNeighbourAndKeepsToItsRegion) {
+  DrawField();
+  for (int tile = 0; tile < 4; ++tile)
+    display.DrawTile(*sheet, static_cast<std::uint8_t>(tile), static_cast<i16>(7 + 5 * tile), 9);
+  display.ShowFrame();
+  constexpr QRgb kUntouched = qRgb(1, 2, 3);
+  for (int factor : {2, 3}) {
+    display.resize(640 * factor, 480 * factor);
+    const QImage expected =
+        display.Frame().scaled(display.size(), Qt::IgnoreAspectRatio, Qt::FastTransformation);
+    const QRect part(13, 17, 61, 29);  // cuts squares at every edge
+    const QRegion region = QRegion(part) + QRegion(part.translated(40, 50));
+    QImage image(region.boundingRect().size() + QSize(10, 10), QImage::Format_RGB32);
+    image.fill(kUntouched);
+    display.render(&image, QPoint(5, 5), region);  // the region's corner lands at (5, 5)
+    const QPoint shift = QPoint(5, 5) - part.topLeft();
+    for (int y = 0; y < image.height(); ++y)
+      for (int x = 0; x < image.width(); ++x) {
+        const QPoint at = QPoint(x, y) - shift;
+        const QRgb want = region.contains(at) ? expected.pixel(at) : kUntouched;
+        ASSERT_EQ(image.pixel(x, y), want) << factor << ": " << at.x() << "," << at.y();
+      }
+  }
+}
+
 // ---- keys ----
 
 void Send(QWidget& widget, QEvent::Type type, int key,

@@ -150,23 +150,45 @@ TEST(OptionsForm, TheWindowWidensForTheDisplayAndNarrowsAfter) {
   OptionsForm form;
   form.show();
   auto* display = new QWidget;
-  display->setMinimumSize(640, 480);
   form.AttachDisplay(display);
   display->show();
-  EXPECT_GE(form.width(), 624 + 640);
-  EXPECT_GE(form.height(), 480 + CommentaryStrip::kHeight);
-  const int fieldHeight = form.height() - CommentaryStrip::kHeight;
-  EXPECT_EQ(display->geometry(), QRect(624, 0, form.width() - 624, fieldHeight));
+  EXPECT_EQ(form.size(), QSize(624 + 640, 480 + CommentaryStrip::kHeight));
+  EXPECT_EQ(display->geometry(), QRect(624, 0, 640, 480));
   // The commentary strip runs under the field, as wide as it.
   EXPECT_TRUE(form.Strip()->isVisible());
-  EXPECT_EQ(form.Strip()->geometry(),
-            QRect(624, fieldHeight, form.width() - 624, CommentaryStrip::kHeight));
+  EXPECT_EQ(form.Strip()->geometry(), QRect(624, 480, 640, CommentaryStrip::kHeight));
   display->hide();
   EXPECT_FALSE(form.Strip()->isVisible());
   EXPECT_EQ(form.size(), QSize(624, 465));
   display->show();
   delete display;
   EXPECT_EQ(form.size(), QSize(624, 465));
+}
+
+// Maximised or full screen, the field and its strip grow together by whole
+// factors, centred in the room right of the panel; the panel stays put.
+TEST(OptionsForm, TheFieldAndStripGrowByWholeFactorsCentred) {
+  const struct {
+    QSize window;
+    QRect field, strip;
+  } cases[] = {
+      {{624 + 1296, 1080}, {632, 0, 1280, 960}, {632, 960, 1280, 120}},  // 1920 x 1080
+      {{624 + 1296, 1050}, {952, 255, 640, 480}, {952, 735, 640, 60}},   // maximised under a title
+      {{624 + 1920, 1620}, {624, 0, 1920, 1440}, {624, 1440, 1920, 180}},  // factor 3
+      {{624 + 1000, 700}, {804, 80, 640, 480}, {804, 560, 640, 60}},
+  };
+  for (const auto& c : cases) {
+    OptionsForm form;
+    form.show();
+    auto* display = new QWidget;
+    form.AttachDisplay(display);
+    display->show();
+    form.resize(c.window);
+    EXPECT_EQ(display->geometry(), c.field) << c.window.width() << "x" << c.window.height();
+    EXPECT_EQ(form.Strip()->geometry(), c.strip);
+    EXPECT_EQ(form.findChild<QLabel*>("Label1")->geometry().topLeft(), QPoint(168, 8));
+    delete display;
+  }
 }
 
 }  // namespace

@@ -12,8 +12,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "core/model/PanelDesign.h"
-#include "core/scoring/BallByBall.h"
+#include "core/ports/Panel.h"
+#include "core/scorecard/BallByBall.h"
 #include "fakes/Fakes.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
@@ -76,14 +76,13 @@ TEST_F(QtFormsTest, TheGameReadsThePanelLiveAndNothingOnceUnloaded) {
   OptionsForm* form = forms.Options();
   form->Box(TextBox::Text1)->setText("Lions");
   form->Button(Option::Option1)->click();
-  EXPECT_EQ(game.M.TextOf(TextBox::Text1), "Lions");
-  EXPECT_TRUE(game.M.Selected(Option::Option1));
-  EXPECT_FALSE(game.M.Selected(Option::Option2));
+  EXPECT_EQ(game.M.Options.Team1(), "Lions");
+  EXPECT_EQ(game.M.Options.Game(), GameType::HumanVCpu);
 
   forms.UnloadOptions();
   EXPECT_FALSE(forms.OptionsLoaded());
-  EXPECT_EQ(game.M.TextOf(TextBox::Text1), "");
-  EXPECT_FALSE(game.M.Selected(Option::Option1));
+  EXPECT_EQ(game.M.Options.Team1(), "");
+  EXPECT_EQ(game.M.Options.Game(), GameType::None);
 }
 
 TEST_F(QtFormsTest, ContinueBringsBackAFreshPanelAtItsDesignValues) {
@@ -105,8 +104,8 @@ TEST_F(QtFormsTest, ContinueBringsBackAFreshPanelAtItsDesignValues) {
   EXPECT_EQ(forms.Result(), nullptr);
   ASSERT_TRUE(forms.OptionsLoaded());
   EXPECT_TRUE(forms.Options()->isVisible());
-  EXPECT_EQ(game.M.TextOf(TextBox::Text1), "Team1");
-  EXPECT_TRUE(game.M.Selected(Option::CPUn));
+  EXPECT_EQ(game.M.Options.Team1(), "Team1");
+  EXPECT_EQ(game.M.Options.Computer(), Difficulty::Normal);
   DeleteClosedForms();  // the dialog goes only now that its click has returned
 }
 
@@ -184,7 +183,7 @@ TEST_F(QtFormsTest, BadSettingsAreReportedAndThePanelStaysAsTyped) {
     SeenBox seen;
     AnswerMessageBox(seen);
     forms.Options()->Begin()->click();
-    forms.Options()->Box(c.box)->setText(panel::DesignText(c.box));
+    forms.Options()->Box(c.box)->setText(DesignText(c.box));
     EXPECT_EQ(seen.shown, 1) << c.text;
     EXPECT_EQ(seen.text, c.message);
     EXPECT_TRUE(seen.title.isEmpty());
@@ -252,17 +251,16 @@ TEST_F(QtFormsTest, TheSoundBoxKeepsItsValueFromFormToForm) {
   EXPECT_EQ(told, (std::vector<bool>{false, true}));
 }
 
-// The card stands beside the result dialog, and Continue takes both away.
+// The card shows both innings with the result, and Continue takes both away.
 TEST_F(QtFormsTest, ContinueClosesTheScorecardWithTheResult) {
   scorecard::BallByBall record;
-  forms.ShowScorecard(record, "Lions", "Tigers", false);
+  forms.ShowScorecard(record.Innings(1), record.Innings(2), "Lions", "Tigers", false);
   ASSERT_NE(forms.Scorecard(), nullptr);
   EXPECT_TRUE(forms.Scorecard()->isVisible());
   EXPECT_EQ(forms.Scorecard()->InningsShown(), 1);
   forms.ShowResult("Lions are the winners");
-  forms.ShowScorecard(record, "Lions", "Tigers", true);
+  forms.ShowScorecard(record.Innings(1), record.Innings(2), "Lions", "Tigers", true);
   EXPECT_EQ(forms.Scorecard()->InningsShown(), 2);
-  EXPECT_GT(forms.Scorecard()->x(), forms.Result()->x());
   forms.Result()->Continue()->click();
   EXPECT_FALSE(forms.Scorecard()->isVisible());
   DeleteClosedForms();

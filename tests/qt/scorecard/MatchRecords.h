@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "ScoringEvents.h"
-#include "core/scoring/BallByBall.h"
+#include "core/scorecard/BallByBall.h"
 
 namespace match_records {
 

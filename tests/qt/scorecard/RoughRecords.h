@@ -5,7 +5,7 @@
 #include <string>
 #include <vector>
 
-#include "core/scoring/InningsRecord.h"
+#include "core/model/InningsRecord.h"
 
 namespace rough_records {
 

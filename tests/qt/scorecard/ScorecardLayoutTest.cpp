@@ -47,23 +47,28 @@ void ExpectPanelLaidOut(const InningsPanel* panel) {
   }
 }
 
+// At its own size and at the least it is given beside the game window.
 TEST(ScorecardLayout, RoughInputKeepsEveryNumberWholeAndApart) {
-  for (const layout_cases::Case& c : layout_cases::All()) {
-    SCOPED_TRACE(c.name);
-    ScorecardWindow window;
-    window.SetRecord(c.first, c.second, c.team1, c.team2);
-    c.both ? window.ShowBothInnings() : window.ShowFirstInnings();
-    QCoreApplication::processEvents();
-    EXPECT_EQ(window.size(), QSize(ScorecardWindow::kWidth, ScorecardWindow::kHeight));
-    ExpectPanelLaidOut(window.Panel(1));
-    if (c.both) {
-      ExpectPanelLaidOut(window.Panel(2));
-      EXPECT_FALSE(InWindow(window.Panel(1)).intersects(InWindow(window.Panel(2))));
+  const QSize sizes[] = {{ScorecardWindow::kWidth, ScorecardWindow::kHeight},
+                         {ScorecardWindow::kLeastWidth, ScorecardWindow::kLeastHeight}};
+  for (const QSize size : sizes)
+    for (const layout_cases::Case& c : layout_cases::All()) {
+      SCOPED_TRACE(c.name + " at " + std::to_string(size.width()));
+      ScorecardWindow window;
+      window.resize(size);
+      window.SetRecord(c.first, c.second, c.team1, c.team2);
+      c.both ? window.ShowBothInnings() : window.ShowFirstInnings();
+      QCoreApplication::processEvents();
+      EXPECT_EQ(window.size(), size);
+      ExpectPanelLaidOut(window.Panel(1));
+      if (c.both) {
+        ExpectPanelLaidOut(window.Panel(2));
+        EXPECT_FALSE(InWindow(window.Panel(1)).intersects(InWindow(window.Panel(2))));
+      }
+      EXPECT_FALSE(InWindow(window.Panel(1)).intersects(InWindow(window.Manhattan())));
+      EXPECT_FALSE(InWindow(window.Manhattan()).intersects(InWindow(window.Worm())));
+      EXPECT_GE(window.Manhattan()->height(), 200);
     }
-    EXPECT_FALSE(InWindow(window.Panel(1)).intersects(InWindow(window.Manhattan())));
-    EXPECT_FALSE(InWindow(window.Manhattan()).intersects(InWindow(window.Worm())));
-    EXPECT_GE(window.Manhattan()->height(), 200);
-  }
 }
 
 TEST(ScorecardLayout, ALongNameIsShortenedButKeptWholeInTheToolTip) {

@@ -16,7 +16,7 @@
 #include <QScatterSeries>
 
 #include "MatchRecords.h"
-#include "core/scoring/ScorecardText.h"
+#include "core/scorecard/ScorecardText.h"
 #include "qt/scorecard/InningsPanel.h"
 #include "qt/scorecard/ManhattanChart.h"
 #include "qt/scorecard/ScorecardWindow.h"
@@ -94,6 +94,34 @@ TEST_F(ScorecardWindowTest, TheManhattanHasABarPerOverAndAMarkPerWicket) {
   EXPECT_GT(marks[0]->at(0).y(), 8);
   EXPECT_GT(marks[0]->at(1).x(), 0.5);
   EXPECT_GT(marks[1]->at(0).x(), 0);
+}
+
+// On the screen each wicket's mark sits on its over's bar and the next on top
+// of it, touching, at any height of the chart.
+TEST(ManhattanMarks, SitOnTheBarOneAboveTheOtherAtAnyHeight) {
+  scorecard::BallByBall book;
+  match_records::Innings(book, {"Caught Out", "1 Run", "Caught Out", "4 Runs", "Your OUT!!!"}, 1);
+  const qreal size = chart_style::kWicketMarkSize;
+  for (int height : {chart_style::kMinChartHeight, 480}) {
+    ManhattanChart view;
+    view.resize(360, height);
+    view.SetSides({{&book.Innings(1), "Lions", chart_style::kTeamColours[0]}});
+    view.show();
+    QCoreApplication::processEvents();
+    QScatterSeries* marks = SeriesOf<QScatterSeries>(view.chart())[0];
+    ASSERT_EQ(marks->count(), 3);
+    const qreal barTop = view.chart()->mapToPosition(QPointF(0, 5), marks).y();
+    qreal under = barTop;  // the bottom of what the next mark rests on
+    for (const QPointF& mark : marks->points()) {
+      const qreal centre = view.chart()->mapToPosition(mark, marks).y();
+      const qreal gap = under - (centre + size / 2);
+      EXPECT_GE(gap, 0) << "chart height " << height;
+      EXPECT_LE(gap, 4) << "chart height " << height;
+      under = centre - size / 2;
+    }
+    EXPECT_GT(view.chart()->plotArea().top(), 0);
+    EXPECT_GE(under, view.chart()->plotArea().top()) << "the stack fits under the top";
+  }
 }
 
 TEST_F(ScorecardWindowTest, TheWormAddsUpTheRunsOverByOverFromNought) {

@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "ScorecardJson.h"
-#include "core/scoring/InningsRecord.h"
+#include "core/model/InningsRecord.h"
 
 namespace {
 

@@ -3,13 +3,14 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 #include <string>
 #include <vector>
 
-#include "core/sound/SoundEffect.h"
+#include "core/model/SoundEffect.h"
 #include "synth/Effects.h"
 
 namespace {
@@ -23,6 +24,9 @@ constexpr std::size_t kHeaderBytes = 44;
 constexpr std::uintmax_t kAllFilesMostBytes = 2 * 1024 * 1024;
 constexpr double kPeakMostDbfs = -1.0;
 constexpr double kLoudnessTargetDb = -20.0, kLoudnessSpreadDb = 3.0;
+// The maths library picks its own code for each processor, so a sample may
+// round a level or two apart on another machine: far under anything heard.
+constexpr int kMostSampleLevels = 4;  // of 32768
 
 fs::path FileOf(SoundEffect effect) {
   return fs::path(GALLOWBY_SOUNDS_DIR) / std::string(SoundEffectFile(effect));
@@ -41,6 +45,21 @@ std::uint32_t Le(const Bytes& b, std::size_t at, int bytes) {
 
 std::string Tag(const Bytes& b, std::size_t at) {
   return std::string(b.begin() + at, b.begin() + at + 4);
+}
+
+std::vector<std::int16_t> PcmOf(const Bytes& b) {
+  std::vector<std::int16_t> s;
+  for (std::size_t at = kHeaderBytes; at + 1 < b.size(); at += 2)
+    s.push_back(static_cast<std::int16_t>(Le(b, at, 2)));
+  return s;
+}
+
+// The same sound but for rounding: as long, no sample more than a few levels apart.
+bool WithinRounding(const std::vector<std::int16_t>& a, const std::vector<std::int16_t>& b) {
+  if (a.size() != b.size()) return false;
+  for (std::size_t i = 0; i < a.size(); ++i)
+    if (std::abs(a[i] - b[i]) > kMostSampleLevels) return false;
+  return true;
 }
 
 std::vector<double> SamplesOf(const Bytes& b) {
@@ -86,10 +105,22 @@ class SoundFileTest : public ::testing::TestWithParam<LengthCase> {
   Bytes file_ = ReadAll(FileOf(GetParam().effect));
 };
 
-TEST_P(SoundFileTest, RegeneratesByteForByte) {
-  ASSERT_FALSE(file_.empty()) << FileOf(GetParam().effect);
-  EXPECT_TRUE(file_ == synth::RenderWav(GetParam().effect))
+TEST_P(SoundFileTest, RegeneratesWithinRounding) {
+  ASSERT_GE(file_.size(), kHeaderBytes) << FileOf(GetParam().effect);
+  const Bytes fresh = synth::RenderWav(GetParam().effect);
+  EXPECT_TRUE(std::equal(file_.begin(), file_.begin() + kHeaderBytes, fresh.begin()));
+  EXPECT_TRUE(WithinRounding(PcmOf(file_), synth::Render(GetParam().effect)))
       << SoundEffectName(GetParam().effect) << ": run gallowby-synth assets/sounds and commit";
+}
+
+// A changed effect is not taken for rounding: a sample later, or a decibel louder.
+TEST_P(SoundFileTest, ARealChangeIsNotTakenForRounding) {
+  const std::vector<std::int16_t> pcm = PcmOf(file_);
+  std::vector<std::int16_t> later(pcm.size(), 0), louder = pcm;
+  std::copy(pcm.begin(), pcm.end() - 1, later.begin() + 1);
+  for (std::int16_t& sample : louder) sample = static_cast<std::int16_t>(sample * 1.12);
+  EXPECT_FALSE(WithinRounding(pcm, later));
+  EXPECT_FALSE(WithinRounding(pcm, louder));
 }
 
 TEST_P(SoundFileTest, IsPlainPcm16MonoWav) {

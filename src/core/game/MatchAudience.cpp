@@ -1,0 +1,31 @@
+#include "core/game/MatchAudience.h"
+
+#include <array>
+
+#include "core/game/Game.h"
+#include "core/sound/Footsteps.h"
+#include "core/tick/FrameTables.h"
+
+namespace {
+// The order they hear each event in, and so the order of what they show.
+std::array<EventListener*, 4> InOrder(MatchAudience& a) {
+  return {&a.commentary, &a.sound, &a.replay, &a.scorecard};
+}
+}  // namespace
+
+MatchAudience::MatchAudience(Game& game, AudienceOutputs outputs)
+    : commentary(game.View, outputs.commentary),
+      soundBox(*game.P.forms, outputs.sound),
+      replaySound(replay, soundBox),
+      sound(replaySound, FootstepTicks(RunUpFrameTable())),
+      scorecard(*game.P.forms, outputs.scorecard),
+      game_(game) {
+  for (EventListener* listener : InOrder(*this)) game.Events.Listen(*listener);
+  game.SetOverlay(&replay);
+  replay.SetSound(soundBox);
+}
+
+MatchAudience::~MatchAudience() {
+  game_.SetOverlay(nullptr);
+  for (EventListener* listener : InOrder(*this)) game_.Events.StopListening(*listener);
+}

@@ -1,0 +1,63 @@
+// The commentary strip's words as the replay driver writes them, played
+// through the real game: the number of overs, names ending in s, the chase,
+// the player's side against the computer, an overs box with no limit, and the
+// field without the keyboard.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "ReplayHarness.h"
+
+namespace {
+
+// Team 1's one ball is stopped by the pads; then the box gives team 2 an over,
+// and its first ball is a wide: past the target, with five balls to come.
+constexpr const char* kWonWithBallsLeft =
+    "select OptionBOWLe\ntext Text3 0\nbegin\npress 101\ntick 30\npress 101\ntick 91\n"
+    "press 32\ntext Text3 1\npress 101\ntick 30\npress 101\ntick 91\n";
+
+// Against the computer, one ball an innings: the player bats, then bowls.
+constexpr const char* kAgainstTheComputer =
+    "select Option1\ntext Text3 0\nbegin\npress 32\ntick 125\npress 32\ntick 1\n";
+
+TEST(StripWords, EachSaidWhereThePlayGivesIt) {
+  const struct {
+    const char* script;
+    const char* line;
+  } cases[] = {
+      {"begin\n",
+       R"({"commentary":["Bowler: pace 1, 2 or 3, then 5 to run in","","Team1 0/0 after 0.0 of 1 over"]})"},
+      {"text Text2 Tigers\ntext Text3 0\nbegin\npress 101\ntick 121\n",
+       R"({"commentary":["Innings break: Space starts Tigers' innings",)"},
+      {kWonWithBallsLeft, R"({"commentary":["Innings break: Space starts Team2's innings",)"},
+      {kWonWithBallsLeft,  // 0 to 0 is not "Scores level on 0"
+       R"("Team2 need 1 from 6 balls"]})"},
+      {kWonWithBallsLeft, R"("Team2 have won: the rest of the innings is played out"]})"},
+      {kAgainstTheComputer,
+       R"({"commentary":["Team1 to bat: Space calls the ball","You bat: Team1","Team1 0/0 after 0.0 overs"]})"},
+      {kAgainstTheComputer,
+       R"({"commentary":["Bowler: pace 1, 2 or 3, then 5 to run in","You bowl to the computer","Team2 need 1"]})"},
+      {"text Text3 2.5\nbegin\n",
+       R"({"commentary":["Bowler: pace 1, 2 or 3, then 5 to run in","","No over limit: each innings ends at ten wickets"]})"},
+      {"begin\nfocus panel\n",
+       R"({"commentary":["Click the field to play","","Team1 0/0 after 0.0 of 1 over"]})"},
+  };
+  for (const auto& c : cases) {
+    const ReplayResult result = RunReplay(c.script);
+    EXPECT_TRUE(result.Has(c.line)) << c.line << "\n" << result.text;
+  }
+}
+
+// A click on the field gives it the keyboard back: the strip says again what to do.
+TEST(StripWords, ClickingTheFieldTakesClickTheFieldAway) {
+  const ReplayResult result = RunReplay("begin\nfocus panel\nfocus field\nprint QuitGame\n");
+  std::vector<std::string> firstLines;
+  for (const QJsonObject& line : result.lines)
+    if (line.contains("commentary"))
+      firstLines.push_back(line["commentary"].toArray()[0].toString().toStdString());
+  EXPECT_EQ(firstLines, (std::vector<std::string>{"Bowler: pace 1, 2 or 3, then 5 to run in",
+                                                  "Click the field to play",
+                                                  "Bowler: pace 1, 2 or 3, then 5 to run in"}));
+}
+
+}  // namespace
