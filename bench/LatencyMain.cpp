@@ -5,9 +5,9 @@
 // server's sink and finds every effect in the recording: per effect, how many
 // were heard whole, and the delay from the game's request to the effect's
 // first sample in the recording (median, 95th percentile, least, most).
-// Effects the machine's own stalls spoilt are counted apart (see Take.h). Exits 0 whatever
-// the figures, and when pulseaudio is not installed (saying so); 1 when the
-// server or the loudspeaker would not start.
+// Effects the machine's own stalls spoilt are counted apart (see Take.h).
+// Exits 0 whatever the figures, and when pulseaudio is not installed (saying
+// so); 1 when the server or the loudspeaker would not start.
 
 #include <QApplication>
 #include <chrono>
@@ -23,6 +23,7 @@
 #include "Take.h"
 #include "TimedOutput.h"
 #include "audio/Loudspeaker.h"
+#include "qt/files/GameDataFolder.h"
 
 namespace {
 
@@ -42,12 +43,12 @@ int main(int argc, char** argv) {
   if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
   QApplication app(argc, argv);
   const int overs = argc > 1 && std::strcmp(argv[1], "--quick") == 0 ? 1 : 3;
-  if (!listening::AudioServer::MissingPackages().empty()) {
+  if (!listening::MissingSoundPackages().empty()) {
     std::printf("gallowby-latency: needs pulseaudio and pulseaudio-utils; not measured\n");
     return 0;
   }
   listening::AudioServer server;
-  const std::string folder = QCoreApplication::applicationDirPath().toStdString() + "/sounds";
+  const std::string folder = SoundFolder(GameDataFolder()).toStdString();
   Loudspeaker speaker(folder);
   if (!server.Up() || !speaker.Open(std::chrono::seconds(10))) {
     std::fprintf(stderr, "gallowby-latency: no sound server to play to\n%s", server.Log().c_str());
@@ -56,8 +57,7 @@ int main(int argc, char** argv) {
   const listening::Waveforms waves = listening::LoadWaveforms(folder);
   listening::Take all;
   for (int over = 0; over < overs; ++over)
-    all.Add(listening::RecordTake(
-        server, waves, [&speaker] { return PlayOver(speaker); }, listening::kOnTimeSearch));
+    all.Add(listening::RecordTake(server, waves, [&speaker] { return PlayOver(speaker); }));
   std::printf("the over, %d times at the game's pace through the loudspeaker:\n", overs);
   all.Tell(std::cout);
   std::printf("  targets: every effect heard whole; under 50 ms, no two 10 ms apart or more\n");

@@ -1,11 +1,9 @@
 #include "AudioServer.h"
 
-#include <fcntl.h>
+#include <sched.h>
 #include <spawn.h>
-#include <sys/socket.h>
-#include <sys/un.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
 #include <chrono>
 #include <csignal>
@@ -15,7 +13,7 @@
 #include <iterator>
 #include <thread>
 
-#include "Recording.h"
+#include "Recorder.h"
 
 extern char** environ;
 
@@ -24,70 +22,46 @@ namespace listening {
 namespace {
 
 bool OnPath(const std::string& program) {
-  const char* path = std::getenv("PATH");
-  std::string folders = path ? path : "/usr/bin:/bin";
-  for (std::size_t at = 0; at <= folders.size();) {
-    const std::size_t end = std::min(folders.find(':', at), folders.size());
-    if (access((folders.substr(at, end - at) + "/" + program).c_str(), X_OK) == 0) return true;
-    at = end + 1;
-  }
-  return false;
+  return std::system(("command -v " + program + " >/dev/null 2>&1").c_str()) == 0;
 }
 
-// The daemon as the test wants it: no default script, never exiting when
-// idle, no pid file, only errors logged. As root (a container, CI) it runs
-// all the same with its runtime, state and config folders in `folder`.
+// No default script, never idle, only errors logged (to a file); its runtime,
+// state and config folders are the server's own, as root or not.
 std::vector<std::string> DaemonArgs(const std::string& folder) {
-  return {"pulseaudio",
-          "--daemonize=no",
-          "--system=no",
-          "-n",
-          "--exit-idle-time=-1",
-          "--use-pid-file=no",
-          "--no-cpu-limit",
-          "--log-target=stderr",
-          std::getenv("PALOG") ? "--log-level=debug" : "--log-level=error",
-          "--log-time=1",
-          "-L",
-          std::string("module-null-sink sink_name=") + AudioServer::kSink +
-              " rate=" + std::to_string(kRecordingRate) + " channels=1 norewinds=1",
-          "-L",
-          "module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/native"};
+  std::vector<std::string> args{"env"};
+  for (const char* name :
+       {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
+    args.push_back(std::string(name) + "=" + folder);
+  const std::string sink = std::string("module-null-sink sink_name=") + AudioServer::kSink +
+                           " rate=" + std::to_string(kRecordingRate) + " channels=1 norewinds=1";
+  args.insert(args.end(),
+              {"pulseaudio", "--daemonize=no", "--system=no", "-n", "--exit-idle-time=-1",
+               "--use-pid-file=no", "--no-cpu-limit", "--log-level=error",
+               "--log-target=file:" + folder + "/daemon.log", "-L", sink, "-L",
+               "module-native-protocol-unix auth-anonymous=1 socket=" + folder + "/native"});
+  return args;
 }
 
 }  // namespace
 
-std::vector<std::string> AudioServer::MissingPackages() {
+std::vector<std::string> MissingSoundPackages() {
   std::vector<std::string> missing;
-  if (!OnPath("pulseaudio")) missing.push_back("pulseaudio");
-  if (!OnPath("parec") || !OnPath("paplay")) missing.push_back("pulseaudio-utils");
+  if (!OnPath("pulseaudio")) missing.emplace_back("pulseaudio");
+  if (!OnPath("parec") || !OnPath("paplay")) missing.emplace_back("pulseaudio-utils");
   return missing;
 }
 
-namespace {
-
-std::vector<char*> Pointers(const std::vector<std::string>& strings, char** more = nullptr) {
-  std::vector<char*> pointers;
-  for (const std::string& s : strings) pointers.push_back(const_cast<char*>(s.c_str()));
-  for (char** p = more; p != nullptr && *p != nullptr; ++p) pointers.push_back(*p);
-  pointers.push_back(nullptr);
-  return pointers;
-}
-
-}  // namespace
-
-pid_t Spawn(const std::vector<std::string>& args, int out, int err,
-            const std::vector<std::string>& env) {
-  std::vector<char*> argv = Pointers(args);
-  std::vector<char*> envp = Pointers(env, environ);  // the first of a name wins
+pid_t Spawn(const std::vector<std::string>& args, int out) {
+  std::vector<char*> argv;
+  for (const std::string& arg : args) argv.push_back(const_cast<char*>(arg.c_str()));
+  argv.push_back(nullptr);
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
-  if (out >= 0) posix_spawn_file_actions_adddup2(&actions, out, STDOUT_FILENO);
-  if (err >= 0) posix_spawn_file_actions_adddup2(&actions, err, STDERR_FILENO);
+  if (out >= 0) posix_spawn_file_actions_adddup2(&actions, out, 1);
   pid_t pid = -1;
-  const int failed = posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), envp.data());
+  if (posix_spawnp(&pid, argv[0], &actions, nullptr, argv.data(), environ) != 0) pid = -1;
   posix_spawn_file_actions_destroy(&actions);
-  return failed == 0 ? pid : -1;
+  return pid;
 }
 
 int Reap(pid_t pid) {
@@ -96,22 +70,23 @@ int Reap(pid_t pid) {
   return WEXITSTATUS(status);
 }
 
+// The socket is there, listening, once the daemon has loaded its modules.
 AudioServer::AudioServer() {
   char folder[] = "/tmp/gallowby-heard.XXXXXX";
   if (mkdtemp(folder) == nullptr) return;
   folder_ = folder;
-  address_ = "unix:" + folder_ + "/native";
-  std::vector<std::string> env;
-  for (const char* name :
-       {"HOME", "XDG_RUNTIME_DIR", "XDG_CONFIG_HOME", "PULSE_RUNTIME_PATH", "PULSE_STATE_PATH"})
-    env.push_back(std::string(name) + "=" + folder_);
-  const int err = open((folder_ + "/daemon.log").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
-  pid_ = Spawn(DaemonArgs(folder_), -1, err, env);
-  if (err >= 0) close(err);
-  for (int i = 0; i < 200 && pid_ > 0 && !Answers(); ++i)
+  pid_ = Spawn(DaemonArgs(folder_));
+  struct stat socket {};
+  for (int i = 0; i < 200 && stat((folder_ + "/native").c_str(), &socket) != 0; ++i)
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  if (pid_ > 0 && !Answers()) Kill();
-  if (Up()) setenv("PULSE_SERVER", address_.c_str(), 1);
+  if (!S_ISSOCK(socket.st_mode)) Kill();
+  if (!Up()) return;
+  setenv("PULSE_SERVER", Address().c_str(), 1);
+  // Its mixing thread runs at real-time priority where granted; its main
+  // thread, which takes in what the clients send, does too, above the
+  // loudspeaker's, so other work on the machine cannot starve it.
+  const sched_param aboveTheLoudspeaker{sched_get_priority_min(SCHED_RR) + 2};
+  sched_setscheduler(pid_, SCHED_RR, &aboveTheLoudspeaker);
 }
 
 AudioServer::~AudioServer() {
@@ -129,18 +104,6 @@ void AudioServer::Kill() {
 std::string AudioServer::Log() const {
   std::ifstream file(folder_ + "/daemon.log");
   return {std::istreambuf_iterator<char>(file), std::istreambuf_iterator<char>()};
-}
-
-// The socket takes connections once the daemon has loaded its modules.
-bool AudioServer::Answers() const {
-  const int fd = socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un where{};
-  where.sun_family = AF_UNIX;
-  const std::string path = folder_ + "/native";
-  path.copy(where.sun_path, sizeof(where.sun_path) - 1);
-  const bool answers = connect(fd, reinterpret_cast<sockaddr*>(&where), sizeof(where)) == 0;
-  close(fd);
-  return answers;
 }
 
 }  // namespace listening

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "Recording.h"
+#include "Recorder.h"
 #include "core/model/SoundEffect.h"
 
 namespace listening {

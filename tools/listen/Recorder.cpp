@@ -1,11 +1,13 @@
 #include "Recorder.h"
 
+#include <fcntl.h>
 #include <signal.h>
 #include <unistd.h>
 
 #include <algorithm>
 #include <chrono>
 #include <cstdint>
+#include <string>
 
 namespace listening {
 
@@ -15,18 +17,15 @@ double SteadySeconds() {
 
 Recorder::Recorder(const AudioServer& server) {
   int ends[2];
-  if (pipe(ends) != 0) return;
-  pid_ = Spawn({"parec", "--server=" + server.Address(), "--device=" + server.Monitor(), "--raw",
-                "--format=s16le", "--rate=" + std::to_string(kRecordingRate), "--channels=1",
-                "--latency-msec=5"},
-               ends[1]);
+  if (pipe2(ends, O_CLOEXEC) != 0) return;  // only parec's standard output writes to it
+  pid_ =
+      Spawn({"parec", "--server=" + server.Address(),
+             "--device=" + std::string(AudioServer::kSink) + ".monitor", "--raw", "--format=s16le",
+             "--rate=" + std::to_string(kRecordingRate), "--channels=1", "--latency-msec=5"},
+            ends[1]);
   close(ends[1]);
   pipe_ = ends[0];
   reader_ = std::thread([this] { Read(); });
-}
-
-Recorder::~Recorder() {
-  Stop();
 }
 
 // Each piece: its samples are appended, and the time it came bounds from

@@ -1,33 +1,40 @@
 #pragma once
 // Records the sink's monitor with parec, read as it arrives. The server hands
-// out the monitor in small pieces as it mixes them; the piece that arrived
+// the monitor out in small pieces as it mixes them; the piece that arrived
 // soonest after its last sample was mixed pins the recording's own clock (its
 // sample count) to the steady clock, to within the delivery of that piece.
 
 #include <sys/types.h>
 
-#include <atomic>
 #include <mutex>
-#include <string>
 #include <thread>
 #include <vector>
 
 #include "AudioServer.h"
-#include "Recording.h"
 
 namespace listening {
+
+inline constexpr int kRecordingRate = 22050;  // the effects' own: compared sample for sample
+
+// Seconds on the steady clock, as a number.
+double SteadySeconds();
+
+struct Recording {
+  std::vector<float> samples;  // mono, full scale 1
+  double start = 0;            // steady seconds at which samples[0] was mixed
+
+  double IndexAt(double seconds) const { return (seconds - start) * kRecordingRate; }
+};
 
 class Recorder {
  public:
   explicit Recorder(const AudioServer& server);
-  ~Recorder();
+  ~Recorder() { Stop(); }
   Recorder(const Recorder&) = delete;
   Recorder& operator=(const Recorder&) = delete;
 
-  // Waits until the monitor's sound is arriving; false if it never does.
-  bool Started();
-  // Stops recording; everything recorded so far.
-  Recording Stop();
+  bool Started();    // waits until the monitor's sound arrives; false if it never does
+  Recording Stop();  // everything recorded so far
 
  private:
   void Read();

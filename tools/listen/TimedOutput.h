@@ -1,6 +1,6 @@
 #pragma once
 // Between the game and a loudspeaker: notes when each effect was asked for,
-// and when everything was stopped, on the steady clock.
+// on the steady clock.
 
 #include <vector>
 
@@ -18,13 +18,9 @@ class TimedOutput : public SoundOutput {
     asked.push_back({effect, SteadySeconds()});
     out_.Play(effect);
   }
-  void StopAll() override {
-    stopped.push_back(SteadySeconds());
-    out_.StopAll();
-  }
+  void StopAll() override { out_.StopAll(); }
 
   std::vector<Asked> asked;
-  std::vector<double> stopped;
 
  private:
   SoundOutput& out_;
