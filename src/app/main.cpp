@@ -11,6 +11,7 @@
 
 #include "app/CommandLine.h"
 #include "app/GameFiles.h"
+#include "audio/Loudspeaker.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
 #include "qt/display/QtPictures.h"
@@ -19,7 +20,6 @@
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/sound/QtSoundOutput.h"
 
 namespace {
 
@@ -75,7 +75,7 @@ int main(int argc, char* argv[]) {
   Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
-  QtSoundOutput loudspeaker;
+  Loudspeaker loudspeaker(SoundFolder(GameDataFolder()).toStdString());
   // The strip and the scorecard window are the forms'.
   MatchAudience audience(game, {forms, loudspeaker, forms});
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
