@@ -35,6 +35,9 @@ class Driver : public EventPump,
   void Execute(const Command& command);
   void ExecuteNext();
   void Begin();
+  void Seed(const Command& command);
+  void SaveJournal(const Command& command);
+  void WriteJournal();
   void DeliverTick();
   void DeliverKey(bool down, const Command& command);
   void Print(const Command& command);
@@ -83,6 +86,9 @@ class Driver : public EventPump,
   long long ticksDelivered_ = 0;
   long long ticksPending_ = 0;
   std::optional<i16> keyUpPending_;
+  std::string journalFile_;  // where each match's script goes; empty for nowhere
+  int journalLine_ = 0;
+  bool journalFailed_ = false;  // the script ends with status 2
 };
 
 // Thrown to stop the driver from anywhere, with its exit status.
