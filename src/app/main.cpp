@@ -19,6 +19,7 @@
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
+#include "qt/history/HistoryStore.h"
 #include "qt/sound/QtSoundOutput.h"
 
 namespace {
@@ -76,8 +77,11 @@ int main(int argc, char* argv[]) {
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
   QtSoundOutput loudspeaker;
+  HistoryStore history(DefaultHistoryFolder(),
+                       [&forms](const std::string& m) { forms.MessageBox(m); });
   // The strip and the scorecard window are the forms'.
   MatchAudience audience(game, {forms, loudspeaker, forms});
+  audience.keeper.SetHistory(&history);
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 

@@ -11,6 +11,7 @@
 #include "core/ports/ControlNames.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
+#include "qt/history/HistoryStore.h"
 
 Driver::Driver(std::istream& script, std::ostream& out)
     : script_(script),
@@ -23,6 +24,10 @@ Driver::Driver(std::istream& script, std::ostream& out)
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
   audience_.emplace(game_, AudienceOutputs{*this, *this, *this});
+}
+
+Driver::~Driver() {
+  audience_->keeper.SetHistory(nullptr);
 }
 
 // Events are written as they happen; one told inside a tick comes before
@@ -121,6 +126,9 @@ void Driver::Execute(const Command& c) {
     return;
   }
   if (c.verb == "journal") return SaveJournal(c);
+  if (c.verb == "end") return ExpectWords(c, 0);  // the last line of a kept match
+  if (c.verb == "history") return History(c);
+  if (c.verb == "saved") return Saved(c);
   if (c.verb == "begin") {
     ExpectWords(c, 0);
     return Begin();
