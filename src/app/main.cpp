@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -13,6 +15,7 @@
 #include "app/GameFiles.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
+#include "core/journal/KeptScript.h"
 #include "qt/display/QtPictures.h"
 #include "qt/files/GameDataFolder.h"
 #include "qt/forms/QtClock.h"
@@ -20,6 +23,7 @@
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
 #include "qt/history/HistoryStore.h"
+#include "qt/history/Watcher.h"
 #include "qt/sound/QtSoundOutput.h"
 
 namespace {
@@ -56,6 +60,22 @@ std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
   return std::nullopt;
 }
 
+// Watches a kept match first, if asked; a script that cannot be read is
+// named with its first bad line, and nothing of it is played.
+void WatchFirst(const std::string& file, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+  KeptScript script = in ? ReadKeptScript(text) : KeptScript{{}, "cannot be read"};
+  if (script.problem) {
+    const std::string message = "Cannot watch " + file + ": " + *script.problem;
+    std::fprintf(stderr, "gallowby: %s\n", message.c_str());
+    forms.MessageBox(message);
+    return;
+  }
+  Watcher(std::move(script), pictures, sound).Run();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -85,6 +105,7 @@ int main(int argc, char* argv[]) {
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
+  if (command.watchFile) WatchFirst(*command.watchFile, forms, pictures, loudspeaker);
   forms.ShowOptions();
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up
   return QApplication::exec();
