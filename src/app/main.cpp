@@ -6,6 +6,8 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
@@ -14,12 +16,15 @@
 #include "audio/Loudspeaker.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
+#include "core/journal/KeptScript.h"
 #include "qt/display/QtPictures.h"
 #include "qt/files/GameDataFolder.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
+#include "qt/history/HistoryStore.h"
+#include "qt/history/Watcher.h"
 
 namespace {
 
@@ -55,6 +60,22 @@ std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
   return std::nullopt;
 }
 
+// Watches a kept match first, if asked; a script that cannot be read is
+// named with its first bad line, and nothing of it is played.
+void WatchFirst(const std::string& file, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+  KeptScript script = in ? ReadKeptScript(text) : KeptScript{{}, "cannot be read"};
+  if (script.problem) {
+    const std::string message = "Cannot watch " + file + ": " + *script.problem;
+    std::fprintf(stderr, "gallowby: %s\n", message.c_str());
+    forms.MessageBox(message);
+    return;
+  }
+  Watcher(std::move(script), pictures, sound).Run();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -76,11 +97,15 @@ int main(int argc, char* argv[]) {
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
   Loudspeaker loudspeaker(SoundFolder(GameDataFolder()).toStdString());
+  HistoryStore history(DefaultHistoryFolder(),
+                       [&forms](const std::string& m) { forms.MessageBox(m); });
   // The strip and the scorecard window are the forms'.
   MatchAudience audience(game, {forms, loudspeaker, forms});
+  audience.keeper.SetHistory(&history);
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
+  if (command.watchFile) WatchFirst(*command.watchFile, forms, pictures, loudspeaker);
   forms.ShowOptions();
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up
   return QApplication::exec();

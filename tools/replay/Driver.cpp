@@ -4,13 +4,15 @@
 #include <map>
 #include <thread>
 
-#include "ControlNames.h"
 #include "EventJson.h"
 #include "Json.h"
 #include "ScorecardJson.h"
+#include "core/journal/CarriedState.h"
 #include "core/model/FieldGeometry.h"
+#include "core/ports/ControlNames.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
+#include "qt/history/HistoryStore.h"
 
 Driver::Driver(std::istream& script, std::ostream& out, SoundOutput* loudspeaker)
     : script_(script),
@@ -24,6 +26,10 @@ Driver::Driver(std::istream& script, std::ostream& out, SoundOutput* loudspeaker
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
   audience_.emplace(game_, AudienceOutputs{*this, *this, *this});
+}
+
+Driver::~Driver() {
+  audience_->keeper.SetHistory(nullptr);
 }
 
 // Events are written as they happen; one told inside a tick comes before
@@ -68,9 +74,10 @@ int Driver::Run() {
       Execute(*command);
       ExitIfNoForm();
     }
-    return 0;
+    return journalFailed_ ? 2 : 0;
   } catch (const DriverStop& stop) {
-    return stop.status;
+    WriteJournal();
+    return journalFailed_ ? 2 : stop.status;
   } catch (const ScriptError& error) {
     out_.flush();
     std::cerr << "gallowby-replay: line " << error.line << ": " << error.message << '\n';
@@ -118,6 +125,21 @@ void Driver::Execute(const Command& c) {
     clock_.ms = Integer(c, c.words[0]) % 86400000;
     return;
   }
+  if (c.verb == "seed") return Seed(c);
+  if (c.verb == "carry") {
+    if (c.words.empty() || !carried::Set(game_.S, c.words[0], c.rest))
+      throw ScriptError{c.line, "carry takes a variable of the match state and its value"};
+    return;
+  }
+  if (c.verb == "close") {
+    ExpectWords(c, 0);
+    if (MatchInPlay()) game_.CloseRequested();
+    return;
+  }
+  if (c.verb == "journal") return SaveJournal(c);
+  if (c.verb == "end") return ExpectWords(c, 0);  // the last line of a kept match
+  if (c.verb == "history") return History(c);
+  if (c.verb == "saved") return Saved(c);
   if (c.verb == "begin") {
     ExpectWords(c, 0);
     return Begin();
@@ -140,9 +162,26 @@ void Driver::Execute(const Command& c) {
   throw ScriptError{c.line, "unknown command \"" + c.verb + "\""};
 }
 
+// `seed N`: the random generator's state, as the match journal wrote it at Begin.
+void Driver::Seed(const Command& c) {
+  ExpectWords(c, 1);
+  const std::string& word = c.words[0];
+  try {
+    std::size_t used = 0;
+    const unsigned long long state = std::stoull(word, &used);
+    if (used == word.size() && word[0] != '-') {
+      game_.Rnd = Random(state);
+      return;
+    }
+  } catch (const std::exception&) {
+  }
+  throw ScriptError{c.line, "not a generator state: \"" + word + "\""};
+}
+
 void Driver::Begin() {
   if (!forms_.OptionsLoaded()) return;
   game_.cmdBegin_Click();
+  WriteJournal();
   ticksPending_ = 0;  // what was left of a `tick N` when the match closed is dropped
   keyUpPending_.reset();
 }

@@ -20,6 +20,7 @@
 #include "fakes/Fakes.h"
 
 class DisplayWidget;
+class HistoryStore;
 
 class Driver : public EventPump,
                private EventListener,
@@ -28,6 +29,7 @@ class Driver : public EventPump,
                private ScorecardOutput {
  public:
   Driver(std::istream& script, std::ostream& out, SoundOutput* loudspeaker = nullptr);
+  ~Driver();
   // Runs the script to its end (0), to Escape (0), or to a bad line (2).
   int Run();
 
@@ -38,6 +40,11 @@ class Driver : public EventPump,
   void Execute(const Command& command);
   void ExecuteNext();
   void Begin();
+  void Seed(const Command& command);
+  void SaveJournal(const Command& command);
+  void WriteJournal();
+  void History(const Command& command);
+  void Saved(const Command& command);
   void DeliverTick();
   void DeliverKey(bool down, const Command& command);
   void Print(const Command& command);
@@ -92,6 +99,10 @@ class Driver : public EventPump,
   std::optional<i16> keyUpPending_;
   std::chrono::milliseconds pace_{0};  // real time between ticks; 0: flat out
   std::chrono::steady_clock::time_point nextTickDue_;
+  std::string journalFile_;  // where each match's script goes; empty for nowhere
+  int journalLine_ = 0;
+  bool journalFailed_ = false;             // the script ends with status 2
+  std::unique_ptr<HistoryStore> history_;  // none unless `history DIR`
 };
 
 // Thrown to stop the driver from anywhere, with its exit status.

@@ -151,6 +151,10 @@ QLineEdit* OptionsForm::Box(TextBox box) const {
 
 // ---- the display beside the panel ----
 
+OptionsForm::~OptionsForm() {
+  if (display_) display_->disconnect(this);
+}
+
 void OptionsForm::AttachDisplay(QWidget* display) {
   display_ = display;
   display->setParent(this);

@@ -23,6 +23,8 @@ class OptionsForm : public QWidget {
 
  public:
   explicit OptionsForm(QWidget* parent = nullptr);
+  // A display still inside the form dies with it, and must not ask it to refit.
+  ~OptionsForm() override;
 
   QRadioButton* Button(Option option) const;
   QLineEdit* Box(TextBox box) const;
