@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <chrono>
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -14,6 +15,31 @@ namespace listening {
 double SteadySeconds() {
   return std::chrono::duration<double>(std::chrono::steady_clock::now().time_since_epoch()).count();
 }
+
+namespace {
+
+// The arrival in [from, to) that came soonest after its samples were mixed.
+template <typename Arrival>
+Arrival Soonest(const std::vector<Arrival>& arrivals, std::size_t from, std::size_t to) {
+  return *std::min_element(
+      arrivals.begin() + from, arrivals.begin() + to, [](const Arrival& a, const Arrival& b) {
+        return a.at - a.samples / kRecordingRate < b.at - b.samples / kRecordingRate;
+      });
+}
+
+template <typename Arrival>
+Recording Pinned(const std::vector<float>& samples, const std::vector<Arrival>& arrivals) {
+  Recording recording{samples};
+  if (arrivals.size() < 2) return recording;
+  const std::size_t half = arrivals.size() / 2;
+  const Arrival early = Soonest(arrivals, 0, half), late = Soonest(arrivals, half, arrivals.size());
+  const double rate = (late.samples - early.samples) / (late.at - early.at);
+  if (std::abs(rate / kRecordingRate - 1) < 0.01) recording.rate = rate;  // else too short to tell
+  recording.start = early.at - early.samples / recording.rate;
+  return recording;
+}
+
+}  // namespace
 
 Recorder::Recorder(const AudioServer& server) {
   int ends[2];
@@ -42,7 +68,7 @@ void Recorder::Read() {
     for (std::size_t i = 0; i < whole; i += 2)
       samples_.push_back(static_cast<std::int16_t>(odd_[i] | odd_[i + 1] << 8) / 32768.0F);
     odd_.erase(odd_.begin(), odd_.begin() + static_cast<std::ptrdiff_t>(whole));
-    start_ = std::min(start_, arrived - static_cast<double>(samples_.size()) / kRecordingRate);
+    arrivals_.push_back({static_cast<double>(samples_.size()), arrived});
   }
 }
 
@@ -67,7 +93,7 @@ Recording Recorder::Stop() {
   if (pipe_ >= 0) close(pipe_);
   pipe_ = -1;
   const std::lock_guard<std::mutex> lock(mutex_);
-  return {samples_, start_};
+  return Pinned(samples_, arrivals_);
 }
 
 }  // namespace listening

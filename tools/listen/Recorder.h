@@ -1,8 +1,12 @@
 #pragma once
 // Records the sink's monitor with parec, read as it arrives. The server hands
-// the monitor out in small pieces as it mixes them; the piece that arrived
-// soonest after its last sample was mixed pins the recording's own clock (its
-// sample count) to the steady clock, to within the delivery of that piece.
+// the monitor out in small pieces as it mixes them, and a piece never arrives
+// before its last sample was mixed: in each half of the recording, the piece
+// that arrived soonest after pins the recording's own clock (its sample count)
+// to the steady clock, to within the delivery of that piece. Two pins, as the
+// sink's clock runs a little fast (by some 60 to 130 parts in a million at this
+// rate: it counts time in whole microseconds a block), enough to move an
+// effect a few milliseconds over a take.
 
 #include <sys/types.h>
 
@@ -20,10 +24,11 @@ inline constexpr int kRecordingRate = 22050;  // the effects' own: compared samp
 double SteadySeconds();
 
 struct Recording {
-  std::vector<float> samples;  // mono, full scale 1
-  double start = 0;            // steady seconds at which samples[0] was mixed
+  std::vector<float> samples;    // mono, full scale 1
+  double start = 0;              // steady seconds at which samples[0] was mixed
+  double rate = kRecordingRate;  // samples mixed a steady second
 
-  double IndexAt(double seconds) const { return (seconds - start) * kRecordingRate; }
+  double IndexAt(double seconds) const { return (seconds - start) * rate; }
 };
 
 class Recorder {
@@ -45,7 +50,11 @@ class Recorder {
   std::mutex mutex_;
   std::vector<float> samples_;
   std::vector<unsigned char> odd_;  // a sample's first byte, when a read splits it
-  double start_ = 1e300;            // the earliest the arrivals allow
+  struct Arrival {
+    double samples;  // recorded by then
+    double at;       // steady seconds
+  };
+  std::vector<Arrival> arrivals_;
 };
 
 }  // namespace listening
