@@ -78,11 +78,12 @@ std::string RunScript(const std::string& text, SoundOutput* speaker) {
 class AtTheServer : public ::testing::Test {
  protected:
   void SetUp() override {
-    std::string missing;
-    for (const std::string& package : listening::MissingSoundPackages())
-      missing += (missing.empty() ? "" : " and ") + package;
+    const std::vector<std::string> missing = listening::MissingSoundPackages();
     if (!missing.empty())
-      GTEST_SKIP() << "no sound server to listen with: the Debian package(s) " << missing
+      GTEST_SKIP() << "no sound server to listen with: the Debian "
+                   << (missing.size() == 1
+                           ? "package " + missing[0] + " is"
+                           : "packages " + missing[0] + " and " + missing[1] + " are")
                    << " not installed (scripts/setup.sh installs them)";
     server_.emplace();
     ASSERT_TRUE(server_->Up()) << "the sound server did not start: " << server_->Log();
