@@ -1,6 +1,5 @@
 #include "qt/history/MatchRecords.h"
 
-#include <QDateTime>
 #include <QSqlQuery>
 
 namespace records {
@@ -19,10 +18,6 @@ std::vector<RecordTable::Row> Rows(QSqlDatabase db, const QString& sql, int colu
   return rows;
 }
 
-QDateTime LocalTime(const QVariant& utc) {
-  return QDateTime::fromString(utc.toString(), Qt::ISODate).toLocalTime();
-}
-
 // Each side of each match as one innings: the team, its total, the other side's.
 constexpr const char* kSides =
     "SELECT team1 AS team, team1_runs AS runs, team1_wickets AS wickets, team2_runs AS other, "
@@ -34,12 +29,12 @@ constexpr const char* kSides =
 std::unique_ptr<RecordTable> MatchList(QSqlDatabase db) {
   std::vector<RecordTable::Row> rows =
       Rows(db,
-           "SELECT id, started_at, team1, team2, team1_runs || '/' || team1_wickets || '  ' || "
+           "SELECT id, strftime('%Y-%m-%d %H:%M', started_at, 'localtime'), team1, team2, "
+           "team1_runs || '/' || team1_wickets || '  ' || "
            "team2_runs || '/' || team2_wickets, overs, game_type, result, finished FROM matches "
            "ORDER BY started_at DESC, id DESC",
            kState + 1);
   for (RecordTable::Row& row : rows) {
-    row[kDate] = LocalTime(row[kDate]);
     row[kState] = row[kState].toInt() ? QStringLiteral("finished") : QStringLiteral("abandoned");
   }
   return std::make_unique<RecordTable>(
@@ -59,14 +54,13 @@ std::unique_ptr<RecordTable> TeamTable(QSqlDatabase db) {
 
 std::unique_ptr<RecordTable> HighestTotals(QSqlDatabase db, int count) {
   const QString sql = QString(
-                          "SELECT runs, wickets, team, against, started_at FROM (%1) "
+                          "SELECT runs, wickets, team, against, date(started_at, 'localtime') "
+                          "FROM (%1) "
                           "ORDER BY runs DESC, wickets, started_at LIMIT %2")
                           .arg(kSides)
                           .arg(count);
-  std::vector<RecordTable::Row> rows = Rows(db, sql, 5);
-  for (RecordTable::Row& row : rows) row[4] = LocalTime(row[4]).date();
   return std::make_unique<RecordTable>(QStringList{"Runs", "Wickets", "Team", "Against", "Date"},
-                                       std::move(rows));
+                                       Rows(db, sql, 5));
 }
 
 QString Script(QSqlDatabase db, qint64 match) {

@@ -47,6 +47,8 @@ MatchesWindow::MatchesWindow(QSqlDatabase db, Watch watch, QWidget* parent)
       highest_(NewTable(highestTotals_.get())) {
   setWindowTitle(QStringLiteral("Matches"));
   matches_->hideColumn(records::kId);
+  matches_->setColumnWidth(records::kDate, 130);
+  matches_->setColumnWidth(records::kResult, 200);
   auto* records = new QSplitter(Qt::Horizontal);
   records->addWidget(Titled(Heading("&Teams", teams_), teams_));
   records->addWidget(Titled(Heading("&Highest totals", highest_), highest_));
@@ -79,9 +81,11 @@ QTableView* MatchesWindow::NewTable(RecordTable* table) {
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);
   view->setTabKeyNavigation(false);
   view->verticalHeader()->hide();
+  view->verticalHeader()->setDefaultSectionSize(view->fontMetrics().height() + 6);
+  view->setWordWrap(false);
   view->horizontalHeader()->setStretchLastSection(true);
   view->horizontalHeader()->setSectionResizeMode(QHeaderView::Interactive);
-  view->horizontalHeader()->setDefaultSectionSize(100);
+  view->horizontalHeader()->setDefaultSectionSize(92);
   return view;
 }
 
