@@ -19,11 +19,13 @@
 #include "core/journal/KeptScript.h"
 #include "qt/display/QtPictures.h"
 #include "qt/files/GameDataFolder.h"
+#include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
 #include "qt/history/HistoryStore.h"
+#include "qt/history/MatchesWindow.h"
 #include "qt/history/Watcher.h"
 
 namespace {
@@ -60,20 +62,42 @@ std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
   return std::nullopt;
 }
 
-// Watches a kept match first, if asked; a script that cannot be read is
-// named with its first bad line, and nothing of it is played.
-void WatchFirst(const std::string& file, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
-  std::ifstream in(file, std::ios::binary);
-  std::string text;
-  if (in) text.assign(std::istreambuf_iterator<char>(in), {});
-  KeptScript script = in ? ReadKeptScript(text) : KeptScript{{}, "cannot be read"};
+// Watches a kept match; a script that cannot be read is named (`from`) with
+// its first bad line, and nothing of it is played.
+void Watch(KeptScript script, const std::string& from, QtForms& forms, Pictures& pictures,
+           SoundOutput& sound) {
   if (script.problem) {
-    const std::string message = "Cannot watch " + file + ": " + *script.problem;
+    const std::string message = "Cannot watch " + from + ": " + *script.problem;
     std::fprintf(stderr, "gallowby: %s\n", message.c_str());
     forms.MessageBox(message);
     return;
   }
   Watcher(std::move(script), pictures, sound).Run();
+}
+
+// Watches a kept match first, if asked.
+void WatchFirst(const std::string& file, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+  Watch(in ? ReadKeptScript(text) : KeptScript{{}, "cannot be read"}, file, forms, pictures, sound);
+}
+
+// The Matches window, over the panel; the panel waits while a match is watched.
+void ShowMatches(HistoryStore& history, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
+  if (!history.On()) return forms.MessageBox("The match history cannot be read.");
+  OptionsForm* panel = forms.Options();
+  auto* window = new MatchesWindow(
+      history.Database(),
+      [&forms, &pictures, &sound, panel](const std::string& script, const QString& from) {
+        if (panel) panel->setEnabled(false);
+        Watch(ReadKeptScript(script), from.toStdString(), forms, pictures, sound);
+        if (panel) panel->setEnabled(true);
+      },
+      panel);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowModality(Qt::WindowModal);
+  window->show();
 }
 
 }  // namespace
@@ -104,6 +128,7 @@ int main(int argc, char* argv[]) {
   audience.keeper.SetHistory(&history);
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
+  forms.OnMatchesClicked([&] { ShowMatches(history, forms, pictures, loudspeaker); });
 
   if (command.watchFile) WatchFirst(*command.watchFile, forms, pictures, loudspeaker);
   forms.ShowOptions();
