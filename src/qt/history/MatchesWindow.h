@@ -15,8 +15,12 @@
 
 class QPushButton;
 class QTableView;
+class QAbstractItemModel;
 class RecordTable;
 class ScorecardWindow;
+namespace records {
+class MatchList;
+}
 
 class MatchesWindow : public QWidget {
  public:
@@ -39,7 +43,8 @@ class MatchesWindow : public QWidget {
   void WatchFile(const QString& file);
 
  private:
-  QTableView* NewTable(RecordTable* table);
+  QTableView* NewTable(QAbstractItemModel* model);
+  QTableView* NewSortedTable(RecordTable* table);
   QWidget* NewButtons();
   void AskSaveAs();
   void AskOpen();
@@ -47,7 +52,8 @@ class MatchesWindow : public QWidget {
 
   QSqlDatabase db_;
   Watch watch_;
-  std::unique_ptr<RecordTable> matchList_, teamTable_, highestTotals_;
+  std::unique_ptr<records::MatchList> matchList_;
+  std::unique_ptr<RecordTable> teamTable_, highestTotals_;
   QTableView* matches_;
   QTableView* teams_;
   QTableView* highest_;
