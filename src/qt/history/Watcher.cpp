@@ -16,7 +16,7 @@ Watcher::Watcher(KeptScript script, Pictures& pictures, SoundOutput& sound)
     : script_(std::move(script)) {
   game_ = std::make_unique<Game>(Ports{&forms_, this, &pictures, this, &pump_});
   shown_.Attach(*game_);
-  audience_ = std::make_unique<MatchAudience>(*game_, AudienceOutputs{shown_, sound, shown_});
+  audience_ = std::make_unique<MatchAudience>(*game_, AudienceOutputs{strip_, sound, shown_});
   beat_.setTimerType(Qt::PreciseTimer);
   beat_.setSingleShot(true);
   QObject::connect(&beat_, &QTimer::timeout, [this] { Step(); });
@@ -85,8 +85,9 @@ void Watcher::Display_KeyDown(i16 keyCode, i16) {
   if (keyCode == 32) {
     paused_ = !paused_;
     if (!paused_) Schedule();
-    return;
+    return strip_.SetPace(pace_, paused_);
   }
   for (const auto& [code, pace] : kPaceKeys)
     if (keyCode == code || keyCode == kPadZero + code - 48) pace_ = pace;
+  strip_.SetPace(pace_, paused_);
 }

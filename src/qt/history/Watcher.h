@@ -16,6 +16,7 @@
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/history/WatchForms.h"
+#include "qt/history/WatchStrip.h"
 
 class Pictures;
 class SoundOutput;
@@ -52,6 +53,7 @@ class Watcher : private DisplayEvents, private Timer, private Clock {
   std::size_t next_ = 0;
   QtForms shown_;
   WatchForms forms_{shown_, *this};
+  WatchStrip strip_{shown_};
   QtEventPump pump_;
   i16 interval_ = 1;
   bool enabled_ = false;
