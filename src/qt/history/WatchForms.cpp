@@ -5,7 +5,26 @@
 #include <QRadioButton>
 
 #include "core/ports/ChosenButtons.h"
+#include "core/ports/ControlNames.h"
 #include "qt/forms/OptionsForm.h"
+
+namespace {
+
+// A control that shows the match's setting and takes no click or key.
+void Hold(QWidget* control) {
+  control->setAttribute(Qt::WA_TransparentForMouseEvents);
+  control->setFocusPolicy(Qt::NoFocus);
+}
+
+}  // namespace
+
+void WatchForms::HoldShownPanel() {
+  OptionsForm* form = shown_.Options();
+  if (!form) return;
+  for (const auto& [name, option] : OptionNames()) Hold(form->Button(option));
+  for (const auto& [name, box] : TextNames()) Hold(form->Box(box));
+  for (const auto& [name, box] : CheckNames()) Hold(form->Check(box));
+}
 
 // The panel on screen shows the match's settings as the script sets them; the
 // match reads them from here, so nothing the player does to it changes the match.

@@ -13,6 +13,8 @@ class WatchForms : public Forms {
  public:
   WatchForms(QtForms& shown, DisplayEvents& keys) : shown_(shown), keys_(keys) {}
 
+  // The options form's settings show the match's and take no click or key.
+  void HoldShownPanel();
   // The script's panel, shown on the options form as it is set.
   void Select(Option option);
   void SetText(TextBox box, const std::string& text);

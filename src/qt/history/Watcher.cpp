@@ -30,6 +30,7 @@ Watcher::~Watcher() {
 
 void Watcher::Run() {
   shown_.ShowOptions();
+  forms_.HoldShownPanel();
   SetUp();
   QTimer::singleShot(0, [this] { Schedule(); });
   game_->cmdBegin_Click();  // returns when the match closes
