@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -51,6 +52,7 @@ MatchesWindow::MatchesWindow(QSqlDatabase db, Watch watch, QWidget* parent)
   // The list sorts itself, by asking the history again: newest first to start.
   matches_->horizontalHeader()->setSortIndicator(records::kDate, Qt::DescendingOrder);
   matches_->setSortingEnabled(true);
+  matches_->installEventFilter(this);
   matches_->setColumnWidth(records::kDate, 130);
   matches_->setColumnWidth(records::kResult, 200);
   auto* records = new QSplitter(Qt::Horizontal);
@@ -81,6 +83,16 @@ QTableView* MatchesWindow::NewSortedTable(RecordTable* table) {
   view->setSortingEnabled(true);
   view->sortByColumn(-1, Qt::AscendingOrder);  // as read: best first
   return view;
+}
+
+// Ctrl+End goes to the last match in the list's order (the oldest, to start),
+// not the last one read so far: the rest are read first.
+bool MatchesWindow::eventFilter(QObject* watched, QEvent* event) {
+  const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+  if (watched == matches_ && key && key->key() == Qt::Key_End &&
+      key->modifiers().testFlag(Qt::ControlModifier))
+    while (matchList_->canFetchMore({})) matchList_->fetchMore({});
+  return QWidget::eventFilter(watched, event);
 }
 
 QTableView* MatchesWindow::NewTable(QAbstractItemModel* model) {

@@ -42,6 +42,9 @@ class MatchesWindow : public QWidget {
   bool SaveSelected(const QString& file);
   void WatchFile(const QString& file);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
   QTableView* NewTable(QAbstractItemModel* model);
   QTableView* NewSortedTable(RecordTable* table);

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <map>
@@ -80,6 +82,15 @@ TEST_F(Records, ListIsReadAPageAtATimeInItsOrder) {
   list.fetchMore({});
   EXPECT_EQ(column(records::kTeam1), "Larks Owls Owls Rooks");
   EXPECT_FALSE(list.canFetchMore({}));
+}
+
+// Ctrl+End reaches the oldest match, past the rows read so far.
+TEST_F(Records, CtrlEndReachesTheOldestMatch) {
+  for (int i = 0; i < records::MatchList::kPage; ++i) store.Keep(AMatch("Kites", 1, "Wrens", 2, i));
+  MatchesWindow window(store.Database(), {});
+  QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+  QCoreApplication::sendEvent(window.Matches(), &end);
+  EXPECT_EQ(Cell(window.Matches(), window.Matches()->currentIndex().row(), records::kId), "1");
 }
 
 // Only finished matches count; a tie is drawn for both sides.
