@@ -15,6 +15,7 @@
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
 #include "fakes/Fakes.h"
+#include "net/Session.h"
 
 class DisplayWidget;
 
@@ -45,6 +46,11 @@ class Driver : public EventPump,
   void Lost(const Command& command);
   void Focus(const Command& command);
   void Tick(const Command& command);
+  void Host(const Command& command);
+  void Join(const Command& command);
+  void Meet(std::unique_ptr<net::Session> session, int line);
+  bool AwaitOtherMachine();
+  void WriteNetScript(const Command& command);
   void Key(const Command& command, bool down, bool up);
   void ExpectWords(const Command& command, std::size_t count) const;
   long long Integer(const Command& command, const std::string& word) const;
@@ -83,6 +89,8 @@ class Driver : public EventPump,
   long long ticksDelivered_ = 0;
   long long ticksPending_ = 0;
   std::optional<i16> keyUpPending_;
+  std::unique_ptr<net::Session> session_;  // a match shared with another driver
+  std::string panelAtBegin_;               // the shared match's panel, as script lines
 };
 
 // Thrown to stop the driver from anywhere, with its exit status.

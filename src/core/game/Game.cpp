@@ -83,6 +83,7 @@ void Game::RunMatchLoop() {
 }
 
 void Game::CloseMatch() {
+  if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
   D.Display->CloseDisplay();
   ResetScore(S);
@@ -94,6 +95,7 @@ void Game::CloseMatch() {
 // A run-time error in a match closes it cleanly and leaves the panel ready for
 // the next Begin, with the player's settings as they were.
 void Game::CloseAfterError(const std::string& description) {
+  if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
   try {
     if (D.Display) D.Display->CloseDisplay();
@@ -133,18 +135,30 @@ void Game::Guarded(F&& handler) {
 }
 
 void Game::Timer1_Timer() {
+  if (shared_ && !SharedKeysPlayed()) return;
   Guarded([this] {
     Events.NextTick();
     GameTick(M, D);
   });
 }
 
+bool Game::SharedKeysPlayed() {
+  if (!matchRunning_ || pendingError_) return false;
+  const auto keys = shared_->KeysForTick();
+  if (!keys) return false;
+  for (const SharedKey& key : *keys)
+    Guarded([this, key] { key.down ? KeyDown(M, key.code) : KeyUp(M, key.code); });
+  return true;
+}
+
 void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
   if (matchRunning_ && !pendingError_ && overlay_ && overlay_->KeyDown(keyCode, S)) return;
+  if (matchRunning_ && shared_ && shared_->TakeKey({true, keyCode})) return;
   Guarded([this, keyCode] { KeyDown(M, keyCode); });
 }
 
 void Game::Display_KeyUp(i16 keyCode, i16 /*shift*/) {
+  if (matchRunning_ && shared_ && shared_->TakeKey({false, keyCode})) return;
   Guarded([this, keyCode] { KeyUp(M, keyCode); });
 }
 
@@ -152,11 +166,18 @@ void Game::CloseRequested() {
   if (matchRunning_) S.QuitGame = true;
 }
 
+void Game::StopMatch(const std::string& why) {
+  if (!matchRunning_ || pendingError_) return;
+  pendingError_ = why;
+  P.timer->SetEnabled(false);
+}
+
 void Game::SetTickInterval(i16 milliseconds) {
   P.timer->SetInterval(milliseconds);
 }
 
 std::int64_t Game::TimeOfDay() const {
+  if (shared_) return shared_->TimeOfDay();
   return P.clock->MillisecondsSinceMidnight();
 }
 

@@ -15,6 +15,7 @@
 #include "core/model/Random.h"
 #include "core/ports/FieldOverlay.h"
 #include "core/ports/Ports.h"
+#include "core/ports/SharedPlay.h"
 
 class Game : public DisplayEvents, private MatchEffects {
  public:
@@ -46,6 +47,12 @@ class Game : public DisplayEvents, private MatchEffects {
   // Null for none.
   void SetOverlay(FieldOverlay* overlay) { overlay_ = overlay; }
 
+  // The other machine of a match shared over the network; null for a match
+  // played here alone.
+  void SetSharedPlay(SharedPlay* shared) { shared_ = shared; }
+  // Ends the running match at once and says why, leaving the panel ready.
+  void StopMatch(const std::string& why);
+
  private:
   // What the rules ask of the world.
   void SetTickInterval(i16 milliseconds) override;
@@ -61,8 +68,11 @@ class Game : public DisplayEvents, private MatchEffects {
   // Runs a tick or key handler; a run-time error escaping it closes the match.
   template <typename F>
   void Guarded(F&& handler);
+  // Plays both players' keys for the coming tick; false holds the tick back.
+  bool SharedKeysPlayed();
 
   bool matchRunning_ = false;
   FieldOverlay* overlay_ = nullptr;
+  SharedPlay* shared_ = nullptr;
   std::optional<std::string> pendingError_;
 };

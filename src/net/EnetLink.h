@@ -1,0 +1,46 @@
+#pragma once
+// The link over ENet: UDP with ENet's own reliable, ordered channel for what
+// must arrive (retransmitted, so loss and reordering never reach the match)
+// and an unreliable one for pings. One peer only. Debian's ENet speaks IPv4.
+
+#include <enet/enet.h>
+
+#include <memory>
+#include <optional>
+#include <string>
+
+#include "net/Link.h"
+
+namespace net {
+
+inline constexpr std::uint16_t kDefaultPort = 41780;
+
+class EnetLink : public Link {
+ public:
+  // Waits for one player on `port`; nothing (and `error` says why) when the
+  // port cannot be had.
+  static std::unique_ptr<EnetLink> Host(std::uint16_t port, std::string& error);
+  // Sets off to `address`:`port`; nothing when the address is not one.
+  static std::unique_ptr<EnetLink> Join(const std::string& address, std::uint16_t port,
+                                        std::string& error);
+  ~EnetLink() override;
+
+  void Send(const std::vector<std::uint8_t>& bytes, bool reliable) override;
+  void Service(int waitMs, std::vector<std::vector<std::uint8_t>>& received) override;
+  LinkState State() const override { return state_; }
+  std::string PeerAddress() const override { return peerAddress_; }
+  std::uint64_t BytesSent() const override;
+  std::uint64_t BytesReceived() const override;
+  void Close() override;
+
+ private:
+  explicit EnetLink(ENetHost* host) : host_(host) {}
+  void Handle(const ENetEvent& event, std::vector<std::vector<std::uint8_t>>& received);
+
+  ENetHost* host_;
+  ENetPeer* peer_ = nullptr;
+  LinkState state_ = LinkState::Waiting;
+  std::string peerAddress_;
+};
+
+}  // namespace net

@@ -1,0 +1,117 @@
+// The driver's side of a match shared with another driver over the network:
+// `host PORT DELAY` waits for the other driver and sends it this panel;
+// `join ADDRESS PORT` calls the host and takes its panel. Both return once
+// the two have met; then `begin` and `tick N` play in lockstep, each tick
+// waiting for the other driver's inputs as the game does.
+#include <chrono>
+#include <fstream>
+#include <map>
+
+#include "ControlNames.h"
+#include "Driver.h"
+#include "Json.h"
+#include "net/EnetLink.h"
+#include "net/MatchPanel.h"
+
+namespace {
+
+// A little longer than the session gives a silent machine before "Connection lost".
+constexpr auto kPatience = std::chrono::milliseconds(10500);
+constexpr int kServiceMs = 2;
+
+template <typename Control>
+std::string NameOf(const std::map<std::string, Control>& names, Control control) {
+  for (const auto& [name, each] : names)
+    if (each == control) return name;
+  return "";
+}
+
+std::uint16_t PortOf(const Command& c, long long value) {
+  if (value < 1 || value > 65535) throw ScriptError{c.line, "port must be from 1 to 65535"};
+  return static_cast<std::uint16_t>(value);
+}
+
+}  // namespace
+
+void Driver::Host(const Command& c) {
+  ExpectWords(c, 2);
+  const std::uint16_t port = PortOf(c, Integer(c, c.words[0]));
+  const long long delay = Integer(c, c.words[1]);
+  if (delay < 1 || delay > net::kLongestDelay)
+    throw ScriptError{c.line, "delay must be from 1 to 8 ticks"};
+  std::string error;
+  auto link = net::EnetLink::Host(port, error);
+  if (!link) throw ScriptError{c.line, error};
+  net::SessionOptions options;
+  options.host = true;
+  options.port = port;
+  options.delay = static_cast<int>(delay);
+  Meet(std::make_unique<net::Session>(game_, std::move(link), options), c.line);
+}
+
+void Driver::Join(const Command& c) {
+  ExpectWords(c, 2);
+  const std::uint16_t port = PortOf(c, Integer(c, c.words[1]));
+  std::string error;
+  auto link = net::EnetLink::Join(c.words[0], port, error);
+  if (!link) throw ScriptError{c.line, error};
+  net::SessionOptions options;
+  options.team = forms_.Text(kTeam2Box);
+  options.target = c.words[0] + ":" + std::to_string(port);
+  Meet(std::make_unique<net::Session>(game_, std::move(link), options), c.line);
+}
+
+// Waits until the two drivers have met and agreed on the match.
+void Driver::Meet(std::unique_ptr<net::Session> session, int line) {
+  session_ = std::move(session);
+  session_->showSettings = [this](const net::MatchSettings& settings) {
+    const net::PanelValues values = net::PanelOf(settings);
+    panelAtBegin_.clear();
+    for (Option option : values.selected) {
+      forms_.Select(option);
+      panelAtBegin_ += "select " + NameOf(OptionNames(), option) + "\n";
+    }
+    for (const auto& [box, text] : values.texts) {
+      forms_.SetText(box, text);
+      panelAtBegin_ += "text " + NameOf(TextNames(), box) + " " + text + "\n";
+    }
+  };
+  const auto until = std::chrono::steady_clock::now() + kPatience;
+  while (session_->CurrentStage() == net::Stage::Meeting &&
+         std::chrono::steady_clock::now() < until)
+    session_->Service(kServiceMs);
+  if (session_->CurrentStage() != net::Stage::Ready)
+    throw ScriptError{line, session_->CurrentStage() == net::Stage::Ended
+                                ? session_->EndMessage()
+                                : "the other machine did not come within 10 s"};
+  Emit("{\"network\": {\"peer\": " + json::Quote(session_->PeerAddress()) +
+       ", \"delay\": " + std::to_string(session_->InputDelay()) + "}}");
+}
+
+// A tick waits for the other machine's inputs, as the game's does; after 10 s
+// without them the driver says so and stops.
+bool Driver::AwaitOtherMachine() {
+  if (!session_) return true;
+  const auto until = std::chrono::steady_clock::now() + kPatience;
+  session_->Service(0);
+  while (!session_->TickReady() && session_->CurrentStage() == net::Stage::Playing) {
+    if (std::chrono::steady_clock::now() >= until) {
+      Emit("{\"error\": \"no inputs from the other machine for 10 s\"}");
+      out_.flush();
+      throw DriverStop{1};
+    }
+    session_->Service(kServiceMs);
+  }
+  return true;
+}
+
+// `netscript FILE`: the shared match so far as a one-machine script (the
+// panel both played with, Begin, both players' keys at the ticks they took
+// effect), which plays the same match on one machine.
+void Driver::WriteNetScript(const Command& c) {
+  ExpectWords(c, 1);
+  if (!session_) throw ScriptError{c.line, "netscript needs a host or join first"};
+  std::ofstream file(c.words[0]);
+  file << panelAtBegin_ << "begin\n" << session_->Transcript();
+  if (!file) throw ScriptError{c.line, "cannot write " + c.words[0]};
+}
