@@ -19,6 +19,8 @@
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
+#include "qt/net/NetworkDialog.h"
+#include "qt/net/NetworkPlay.h"
 #include "qt/sound/QtSoundOutput.h"
 
 namespace {
@@ -55,6 +57,17 @@ std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
   return std::nullopt;
 }
 
+// --host and --join open the Network dialog and start at once.
+void StartNetwork(const NetworkAsk& ask, QtForms& forms, NetworkDialog& dialog) {
+  dialog.SetTeam(QString::fromStdString(forms.Text(kTeam2Box)));
+  dialog.show();
+  if (ask.host) {
+    dialog.HostNow(ask.port, ask.delay);
+  } else {
+    dialog.JoinNow(QString::fromStdString(ask.address), ask.port);
+  }
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -81,7 +94,15 @@ int main(int argc, char* argv[]) {
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
 
+  NetworkPlay network(game, forms);
+  NetworkDialog networkDialog(network);
+  forms.OnNetwork([&] {
+    networkDialog.SetTeam(QString::fromStdString(forms.Text(kTeam2Box)));
+    networkDialog.show();
+  });
+
   forms.ShowOptions();
+  if (command.network) StartNetwork(*command.network, forms, networkDialog);
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up
   return QApplication::exec();
 }

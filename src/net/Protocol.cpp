@@ -15,6 +15,10 @@ enum class Kind : std::uint8_t {
   Bye = 6
 };
 
+bool Printable(char c) {
+  return c >= 0x20 && c <= 0x7e;
+}
+
 class Writer {
  public:
   void Byte(std::uint8_t value) { bytes.push_back(value); }
@@ -22,10 +26,12 @@ class Writer {
   void Number(T value) {
     for (std::size_t i = 0; i < sizeof(T); ++i) Byte(static_cast<std::uint8_t>(value >> (8 * i)));
   }
+  // Cut to its bound, and anything but printable ASCII sent as '?', so what
+  // we send is always what the other side accepts.
   void Text(const std::string& text, std::size_t longest) {
     const std::size_t size = text.size() < longest ? text.size() : longest;
     Byte(static_cast<std::uint8_t>(size));
-    bytes.insert(bytes.end(), text.begin(), text.begin() + static_cast<std::ptrdiff_t>(size));
+    for (std::size_t i = 0; i < size; ++i) Byte(Printable(text[i]) ? text[i] : '?');
   }
   std::vector<std::uint8_t> bytes;
 };
@@ -58,7 +64,7 @@ class Reader {
     std::string text(reinterpret_cast<const char*>(data_ + at_), size);
     at_ += size;
     for (char c : text)
-      if (c < 0x20 || c > 0x7e) ok_ = false;
+      if (!Printable(c)) ok_ = false;
     return text;
   }
   bool Within(std::uint8_t value, std::uint8_t low, std::uint8_t high) {

@@ -114,6 +114,11 @@ inline constexpr const char* kSoundName = "chkSound";
 inline constexpr const char* kSoundCaption = "Sound";
 inline constexpr Box kSoundBox = {24, 424, 81, 17};
 
+// "Network", in the free space beside Begin: host or join a match over the network.
+inline constexpr const char* kNetworkName = "cmdNetwork";
+inline constexpr const char* kNetworkCaption = "&Network";  // Alt+N opens its dialog
+inline constexpr Box kNetworkBox = {176, 416, 81, 25};
+
 inline constexpr const char* kBeginName = "cmdBegin";
 inline constexpr const char* kBeginCaption = "&Begin";  // Alt+B presses it
 inline constexpr Box kBeginBox = {272, 416, 89, 25};

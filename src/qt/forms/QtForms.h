@@ -37,6 +37,8 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   void OnSoundTicked(std::function<void(bool)> heard) { soundTicked_ = std::move(heard); }
   // Told when the field gains or loses the keyboard during a match.
   void OnFieldKeyboard(std::function<void(bool)> heard) { fieldKeyboard_ = std::move(heard); }
+  // Told when the player presses "Network".
+  void OnNetwork(std::function<void()> heard) { network_ = std::move(heard); }
 
   void HideOptions() override;
   void UnloadOptions() override;
@@ -74,6 +76,7 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   bool sound_ = true;  // "Sound" keeps its value from form to form for the whole run
   std::function<void(bool)> soundTicked_;
   std::function<void(bool)> fieldKeyboard_;
+  std::function<void()> network_;
   std::optional<places::GameWindow> gameWindow_;  // as it was last seen shown
   QMargins frame_;                                // the window manager's frame round it
 };

@@ -1,0 +1,111 @@
+#include "qt/net/NetworkPlay.h"
+
+#include <QLineEdit>
+#include <QRadioButton>
+
+#include "core/game/Game.h"
+#include "net/EnetLink.h"
+#include "net/MatchPanel.h"
+#include "qt/forms/OptionsForm.h"
+#include "qt/forms/QtForms.h"
+
+namespace {
+// Often enough that a datagram waits less than a tick's quarter.
+constexpr int kServiceEveryMs = 4;
+}  // namespace
+
+NetworkPlay::NetworkPlay(Game& game, QtForms& forms) : game_(game), forms_(forms) {
+  service_.setInterval(kServiceEveryMs);
+  service_.setTimerType(Qt::PreciseTimer);
+  connect(&service_, &QTimer::timeout, this, &NetworkPlay::Service);
+}
+
+NetworkPlay::~NetworkPlay() = default;
+
+bool NetworkPlay::Host(std::uint16_t port, std::optional<int> delay, std::string& error) {
+  auto link = net::EnetLink::Host(port, error);
+  if (!link) return false;
+  net::SessionOptions options;
+  options.host = true;
+  options.port = port;
+  options.delay = delay;
+  Start(std::make_unique<net::Session>(game_, std::move(link), options));
+  return true;
+}
+
+bool NetworkPlay::Join(const std::string& address, std::uint16_t port, const std::string& team,
+                       std::string& error) {
+  auto link = net::EnetLink::Join(address, port, error);
+  if (!link) return false;
+  net::SessionOptions options;
+  options.team = team;
+  options.target = address + ":" + std::to_string(port);
+  Start(std::make_unique<net::Session>(game_, std::move(link), options));
+  return true;
+}
+
+void NetworkPlay::Start(std::unique_ptr<net::Session> session) {
+  session_ = std::move(session);
+  session_->showSettings = [this](const net::MatchSettings& m) { ShowSettings(m); };
+  service_.start();
+  Service();
+}
+
+void NetworkPlay::Stop() {
+  if (!session_ || game_.MatchRunning()) return;
+  session_->MatchClosed();
+  service_.stop();
+  session_.reset();
+  if (OptionsForm* form = forms_.Options()) form->LockMatchSettings(false);
+  emit statusChanged(Status());
+}
+
+bool NetworkPlay::Active() const {
+  return session_ && session_->CurrentStage() != net::Stage::Ended;
+}
+
+QString NetworkPlay::Status() const {
+  if (!session_) return {};
+  std::string status = session_->Status();
+  if (session_->CurrentStage() == net::Stage::Playing)
+    status += ", delay " + std::to_string(session_->InputDelay()) + " ticks";
+  return QString::fromStdString(status);
+}
+
+void NetworkPlay::Service() {
+  if (!session_) return;
+  session_->Service(0);
+  const QString status = Status();
+  if (status != lastStatus_) {
+    lastStatus_ = status;
+    emit statusChanged(status);
+  }
+  if (session_->CurrentStage() == net::Stage::Ready && !game_.MatchRunning())
+    QTimer::singleShot(0, this, &NetworkPlay::PlayMatch);
+  if (session_->CurrentStage() == net::Stage::Ended && !game_.MatchRunning()) {
+    service_.stop();
+    if (OptionsForm* form = forms_.Options()) form->LockMatchSettings(false);
+  }
+}
+
+// Both panels show the host's settings, the joining player's team as Team2.
+void NetworkPlay::ShowSettings(const net::MatchSettings& settings) {
+  OptionsForm* form = forms_.Options();
+  if (!form) return;
+  const net::PanelValues values = net::PanelOf(settings);
+  for (Option option : values.selected) form->Button(option)->setChecked(true);
+  for (const auto& [box, text] : values.texts)
+    form->Box(box)->setText(QString::fromStdString(text));
+  form->LockMatchSettings(true);
+}
+
+// Begin, as if pressed; it returns when the match has closed.
+void NetworkPlay::PlayMatch() {
+  if (!session_ || session_->CurrentStage() != net::Stage::Ready || game_.MatchRunning()) return;
+  session_->Started();
+  emit matchStarting();
+  game_.cmdBegin_Click();
+  if (!session_) return;
+  session_->MatchClosed();
+  Service();
+}
