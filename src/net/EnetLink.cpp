@@ -143,4 +143,9 @@ void EnetLink::Close() {
   state_ = LinkState::Closed;
 }
 
+void EnetLink::Drop() {
+  if (peer_ && state_ == LinkState::Connected) enet_peer_reset(peer_);
+  state_ = LinkState::Closed;
+}
+
 }  // namespace net

@@ -32,6 +32,7 @@ class EnetLink : public Link {
   std::uint64_t BytesSent() const override;
   std::uint64_t BytesReceived() const override;
   void Close() override;
+  void Drop() override;
 
  private:
   explicit EnetLink(ENetHost* host) : host_(host) {}

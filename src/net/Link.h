@@ -26,6 +26,8 @@ class Link {
   virtual std::uint64_t BytesReceived() const = 0;
   // Sends what is queued and lets the other machine know we are going.
   virtual void Close() = 0;
+  // Gives up on the other machine at once (it is gone, or it broke the rules).
+  virtual void Drop() = 0;
 };
 
 }  // namespace net

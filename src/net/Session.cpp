@@ -333,12 +333,11 @@ void Session::End(const std::string& message, std::optional<ByeReason> bye) {
   if (stage_ == Stage::Ended) return;
   stage_ = Stage::Ended;
   endMessage_ = message;
-  if (bye && !byeSent_) {
-    byeSent_ = true;
-    Send(Bye{*bye, lockstep_ ? lockstep_->Played() : 0});
-  }
-  link_->Close();
   if (!message.empty()) game_.StopMatch(message);
+  if (!bye) return link_->Drop();
+  if (!byeSent_) Send(Bye{*bye, lockstep_ ? lockstep_->Played() : 0});
+  byeSent_ = true;
+  link_->Close();
 }
 
 std::string Session::Status() const {

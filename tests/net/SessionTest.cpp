@@ -28,6 +28,7 @@ struct MemoryLink : Link {
   std::uint64_t BytesSent() const override { return 0; }
   std::uint64_t BytesReceived() const override { return 0; }
   void Close() override { state = LinkState::Closed; }
+  void Drop() override { state = LinkState::Closed; }
 
   std::vector<Bytes> inbox;
   std::vector<Message> sent;
