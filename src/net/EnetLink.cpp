@@ -83,6 +83,7 @@ void EnetLink::Send(const std::vector<std::uint8_t>& bytes, bool reliable) {
       enet_packet_create(bytes.data(), bytes.size(), reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
   if (enet_peer_send(peer_, reliable ? kReliableChannel : kPingChannel, packet) != 0)
     enet_packet_destroy(packet);
+  enet_host_flush(host_);  // at once: the other machine may be waiting for it
 }
 
 void EnetLink::Service(int waitMs, std::vector<std::vector<std::uint8_t>>& received) {

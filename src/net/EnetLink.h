@@ -33,6 +33,8 @@ class EnetLink : public Link {
   std::uint64_t BytesReceived() const override;
   void Close() override;
   void Drop() override;
+  // The UDP socket, for an event loop to watch: service the link when it is readable.
+  int SocketHandle() const { return static_cast<int>(host_->socket); }
 
  private:
   explicit EnetLink(ENetHost* host) : host_(host) {}

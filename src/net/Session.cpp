@@ -1,5 +1,6 @@
 #include "net/Session.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
@@ -14,7 +15,7 @@ namespace {
 
 using std::chrono::milliseconds;
 
-constexpr int kPingsAtMeeting = 5;
+constexpr int kPingsAtMeeting = 10;
 constexpr auto kPingRetry = milliseconds(300);
 constexpr auto kPingWhilePlaying = milliseconds(1000);
 constexpr auto kSilenceLimit = milliseconds(10000);
@@ -215,7 +216,7 @@ void Session::Started() {
   if (!lockstep_) lockstep_.emplace(delay_);
   phases_.fill(Phase{});
   stage_ = Stage::Playing;
-  lastHeard_ = Clock::now();
+  lastHeard_ = started_ = Clock::now();
 }
 
 bool Session::TakeKey(SharedKey key) {
@@ -250,7 +251,10 @@ std::optional<std::vector<SharedKey>> Session::KeysForTick() {
   }
   if (!leftAfter_) CloseMyBatch();
   auto inputs = lockstep_->Next();
-  if (!inputs) return std::nullopt;
+  if (!inputs) {
+    ++stalls_;
+    return std::nullopt;
+  }
   auto hostKeys = Played(options_.host ? inputs->mine : inputs->theirs, options_.host);
   auto joinKeys = Played(options_.host ? inputs->theirs : inputs->mine, !options_.host);
   if (stage_ != Stage::Playing) return std::nullopt;
@@ -338,6 +342,19 @@ void Session::End(const std::string& message, std::optional<ByeReason> bye) {
   if (!byeSent_) Send(Bye{*bye, lockstep_ ? lockstep_->Played() : 0});
   byeSent_ = true;
   link_->Close();
+}
+
+std::string Session::Summary() const {
+  const double seconds = std::max(MsSince(started_), 1) / 1000.0;
+  const std::uint32_t ticks = lockstep_ ? lockstep_->Played() : 0;
+  const auto perSecond = [seconds](std::uint64_t bytes) {
+    return std::to_string(static_cast<long long>(static_cast<double>(bytes) / seconds));
+  };
+  return std::to_string(ticks) + " ticks in " + std::to_string(static_cast<long long>(seconds)) +
+         " s, input delay " + std::to_string(delay_) + ", " + std::to_string(stalls_) +
+         " stalls, " + perSecond(link_->BytesSent()) + " B/s sent, " +
+         perSecond(link_->BytesReceived()) + " B/s received, " + std::to_string(dropped_) +
+         " dropped";
 }
 
 std::string Session::Status() const {

@@ -62,6 +62,11 @@ class Session : public SharedPlay, private EventListener {
   int InputDelay() const { return delay_; }
   std::string PeerAddress() const { return link_->PeerAddress(); }
   long long Dropped() const { return dropped_; }
+  // Ticks the game's timer offered that had to wait for the other machine.
+  long long Stalls() const { return stalls_; }
+  // One line on how the shared match went over the network: ticks, stalls,
+  // bytes each way, over how long.
+  std::string Summary() const;
   const Link& Wire() const { return *link_; }
   // Every input both players' keys made, as the lines of a one-machine match
   // script from Begin on: the keys before each tick, the ticks run together.
@@ -120,6 +125,8 @@ class Session : public SharedPlay, private EventListener {
   bool awaitingReply_ = false;
   long long heardInWindow_ = 0;
   long long dropped_ = 0;
+  long long stalls_ = 0;
+  Clock::time_point started_{};
   bool ballEnded_ = false;
   std::vector<std::uint64_t> myChecks_, theirChecks_;
   std::string transcript_;

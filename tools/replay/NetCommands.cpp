@@ -1,5 +1,6 @@
 // The driver's side of a match shared with another driver over the network:
-// `host PORT DELAY` waits for the other driver and sends it this panel;
+// `host PORT DELAY` waits for the other driver and sends it this panel (a
+// DELAY of 0 chooses the input delay from the pings, as the game does);
 // `join ADDRESS PORT` calls the host and takes its panel. Both return once
 // the two have met; then `begin` and `tick N` play in lockstep, each tick
 // waiting for the other driver's inputs as the game does.
@@ -37,15 +38,15 @@ void Driver::Host(const Command& c) {
   ExpectWords(c, 2);
   const std::uint16_t port = PortOf(c, Integer(c, c.words[0]));
   const long long delay = Integer(c, c.words[1]);
-  if (delay < 1 || delay > net::kLongestDelay)
-    throw ScriptError{c.line, "delay must be from 1 to 8 ticks"};
+  if (delay < 0 || delay > net::kLongestDelay)
+    throw ScriptError{c.line, "delay must be from 1 to 8 ticks, or 0 to choose it from the pings"};
   std::string error;
   auto link = net::EnetLink::Host(port, error);
   if (!link) throw ScriptError{c.line, error};
   net::SessionOptions options;
   options.host = true;
   options.port = port;
-  options.delay = static_cast<int>(delay);
+  if (delay > 0) options.delay = static_cast<int>(delay);
   Meet(std::make_unique<net::Session>(game_, std::move(link), options), c.line);
 }
 

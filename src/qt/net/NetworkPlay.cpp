@@ -2,6 +2,7 @@
 
 #include <QLineEdit>
 #include <QRadioButton>
+#include <cstdio>
 
 #include "core/game/Game.h"
 #include "net/EnetLink.h"
@@ -10,13 +11,12 @@
 #include "qt/forms/QtForms.h"
 
 namespace {
-// Often enough that a datagram waits less than a tick's quarter.
-constexpr int kServiceEveryMs = 4;
+// Pings, time-outs and ENet's resending between datagrams.
+constexpr int kServiceEveryMs = 50;
 }  // namespace
 
 NetworkPlay::NetworkPlay(Game& game, QtForms& forms) : game_(game), forms_(forms) {
   service_.setInterval(kServiceEveryMs);
-  service_.setTimerType(Qt::PreciseTimer);
   connect(&service_, &QTimer::timeout, this, &NetworkPlay::Service);
 }
 
@@ -29,7 +29,7 @@ bool NetworkPlay::Host(std::uint16_t port, std::optional<int> delay, std::string
   options.host = true;
   options.port = port;
   options.delay = delay;
-  Start(std::make_unique<net::Session>(game_, std::move(link), options));
+  Start(std::move(link), options);
   return true;
 }
 
@@ -40,12 +40,15 @@ bool NetworkPlay::Join(const std::string& address, std::uint16_t port, const std
   net::SessionOptions options;
   options.team = team;
   options.target = address + ":" + std::to_string(port);
-  Start(std::make_unique<net::Session>(game_, std::move(link), options));
+  Start(std::move(link), options);
   return true;
 }
 
-void NetworkPlay::Start(std::unique_ptr<net::Session> session) {
-  session_ = std::move(session);
+void NetworkPlay::Start(std::unique_ptr<net::EnetLink> link, const net::SessionOptions& options) {
+  datagrams_ = std::make_unique<QSocketNotifier>(link->SocketHandle(), QSocketNotifier::Read);
+  connect(datagrams_.get(), &QSocketNotifier::activated, this, &NetworkPlay::Service);
+  session_ = std::make_unique<net::Session>(game_, std::move(link), options);
+  summarised_ = false;
   session_->showSettings = [this](const net::MatchSettings& m) { ShowSettings(m); };
   service_.start();
   Service();
@@ -55,6 +58,7 @@ void NetworkPlay::Stop() {
   if (!session_ || game_.MatchRunning()) return;
   session_->MatchClosed();
   service_.stop();
+  datagrams_.reset();
   session_.reset();
   if (OptionsForm* form = forms_.Options()) form->LockMatchSettings(false);
   emit statusChanged(Status());
@@ -82,8 +86,10 @@ void NetworkPlay::Service() {
   }
   if (session_->CurrentStage() == net::Stage::Ready && !game_.MatchRunning())
     QTimer::singleShot(0, this, &NetworkPlay::PlayMatch);
+  if (session_->CurrentStage() == net::Stage::Ended) Summarise();
   if (session_->CurrentStage() == net::Stage::Ended && !game_.MatchRunning()) {
     service_.stop();
+    datagrams_.reset();
     if (OptionsForm* form = forms_.Options()) form->LockMatchSettings(false);
   }
 }
@@ -108,4 +114,12 @@ void NetworkPlay::PlayMatch() {
   if (!session_) return;
   session_->MatchClosed();
   Service();
+}
+
+// How the match went over the network, once, on standard error.
+void NetworkPlay::Summarise() {
+  if (summarised_) return;
+  summarised_ = true;
+  std::fprintf(stderr, "gallowby: network match with %s: %s\n", session_->PeerAddress().c_str(),
+               session_->Summary().c_str());
 }

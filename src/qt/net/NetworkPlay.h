@@ -1,16 +1,18 @@
 #pragma once
 // A match shared over the network, as the game window runs it: the session
-// serviced from the event loop (every few milliseconds, in the match loop
-// too), this machine's panel filled with the match's settings and locked once
-// both players have met, then Begin pressed on both machines at once. The
+// serviced from the event loop whenever a datagram comes (and every 50 ms for
+// pings and time-outs, in the match loop too), this machine's panel filled with the match's
+// settings and locked once both players have met, then Begin pressed on both machines at once. The
 // panel is given back when the match ends.
 
 #include <QObject>
+#include <QSocketNotifier>
 #include <QTimer>
 #include <memory>
 #include <optional>
 #include <string>
 
+#include "net/EnetLink.h"
 #include "net/Session.h"
 
 class Game;
@@ -39,7 +41,8 @@ class NetworkPlay : public QObject {
   void matchStarting();
 
  private:
-  void Start(std::unique_ptr<net::Session> session);
+  void Start(std::unique_ptr<net::EnetLink> link, const net::SessionOptions& options);
+  void Summarise();
   void Service();
   void ShowSettings(const net::MatchSettings& settings);
   void PlayMatch();
@@ -48,5 +51,7 @@ class NetworkPlay : public QObject {
   QtForms& forms_;
   std::unique_ptr<net::Session> session_;
   QTimer service_;
+  std::unique_ptr<QSocketNotifier> datagrams_;
   QString lastStatus_;
+  bool summarised_ = false;
 };

@@ -1,9 +1,10 @@
-// lossy-relay LISTEN_PORT TARGET_PORT: a bad network between two machines on
-// the loopback. Datagrams from the first sender on LISTEN_PORT go to
-// TARGET_PORT and the answers come back, each way dropped (5 %), duplicated
-// (5 %) and delayed by 0 to 20 ms, so they also overtake each other. ENet's
-// retransmission and ordering must hide all of it from the match. Runs until
-// killed.
+// gallowby-relay LISTEN_PORT TARGET_PORT [DELAY_MS JITTER_MS LOSS% DUPLICATE%]:
+// a network between two machines on the loopback, as bad as asked. Datagrams
+// from the first sender on LISTEN_PORT go to TARGET_PORT and the answers come
+// back, each way delayed by DELAY_MS plus up to JITTER_MS (so they overtake
+// each other), dropped and duplicated at the given rates (by default 0 + 20 ms,
+// 5 % and 5 %). Runs until it is sent SIGTERM or SIGINT, then prints the
+// bytes and datagrams that came in each way.
 #include <arpa/inet.h>
 #include <netinet/in.h>
 #include <poll.h>
@@ -11,6 +12,8 @@
 #include <unistd.h>
 
 #include <chrono>
+#include <csignal>
+#include <cstdio>
 #include <cstdlib>
 #include <queue>
 #include <random>
@@ -44,20 +47,36 @@ int Socket(int port) {
   return s;
 }
 
+volatile std::sig_atomic_t stopping = 0;
+
+struct Way {
+  long long bytes = 0, datagrams = 0;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
-  if (argc != 3) return 2;
+  if (argc != 3 && argc != 7) {
+    std::fprintf(stderr, "usage: gallowby-relay LISTEN TARGET [DELAY JITTER LOSS DUP]\n");
+    return 2;
+  }
+  const int delay = argc == 7 ? std::atoi(argv[3]) : 0;
+  const int jitter = argc == 7 ? std::atoi(argv[4]) : 20;
+  const int loss = argc == 7 ? std::atoi(argv[5]) : 5;
+  const int duplicate = argc == 7 ? std::atoi(argv[6]) : 5;
+  std::signal(SIGTERM, [](int) { stopping = 1; });
+  std::signal(SIGINT, [](int) { stopping = 1; });
+  Way ways[2];
   const int front = Socket(std::atoi(argv[1]));  // the joining side talks to this one
   const int back = Socket(0);                    // and this one talks to the host
   const sockaddr_in target = Loopback(std::atoi(argv[2]));
   sockaddr_in joiner{};
   bool knowJoiner = false;
   std::mt19937 rng(7);
-  std::uniform_int_distribution<int> percent(0, 99), delayMs(0, 20);
+  std::uniform_int_distribution<int> percent(0, 99), delayMs(delay, delay + jitter);
   std::priority_queue<Pending, std::vector<Pending>, std::greater<>> queue;
   std::vector<char> buffer(65536);
-  while (true) {
+  while (!stopping) {
     int waitMs = 50;
     if (!queue.empty())
       waitMs = static_cast<int>(
@@ -76,8 +95,10 @@ int main(int argc, char** argv) {
         joiner = from;
         knowJoiner = true;
       }
-      if (percent(rng) < 5) continue;  // lost
-      const int copies = percent(rng) < 5 ? 2 : 1;
+      ways[i].bytes += n;
+      ++ways[i].datagrams;
+      if (percent(rng) < loss) continue;
+      const int copies = percent(rng) < duplicate ? 2 : 1;
       for (int c = 0; c < copies; ++c)
         queue.push({Clock::now() + std::chrono::milliseconds(delayMs(rng)), i == 0,
                     std::vector<char>(buffer.begin(), buffer.begin() + n)});
@@ -93,4 +114,9 @@ int main(int argc, char** argv) {
       queue.pop();
     }
   }
+  std::printf(
+      "relay: joining side to host %lld bytes in %lld datagrams, host to joining side %lld bytes "
+      "in %lld datagrams\n",
+      ways[0].bytes, ways[0].datagrams, ways[1].bytes, ways[1].datagrams);
+  return 0;
 }
