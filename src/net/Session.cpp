@@ -214,6 +214,9 @@ void Session::MaybeAgree() {
 void Session::Started() {
   if (stage_ != Stage::Ready) return;
   if (!lockstep_) lockstep_.emplace(delay_);
+  // What earlier matches left in the state differs between the machines:
+  // both start this one from the state a fresh program has.
+  game_.S = MatchState{};
   phases_.fill(Phase{});
   stage_ = Stage::Playing;
   lastHeard_ = started_ = Clock::now();
@@ -259,21 +262,7 @@ std::optional<std::vector<SharedKey>> Session::KeysForTick() {
   auto joinKeys = Played(options_.host ? inputs->theirs : inputs->mine, !options_.host);
   if (stage_ != Stage::Playing) return std::nullopt;
   hostKeys.insert(hostKeys.end(), joinKeys.begin(), joinKeys.end());
-  Transcribe(hostKeys);
   return hostKeys;
-}
-
-void Session::Transcribe(const std::vector<SharedKey>& keys) {
-  if (!keys.empty() && ticksUntold_ > 0)
-    transcript_ += "tick " + std::to_string(std::exchange(ticksUntold_, 0)) + "\n";
-  for (const SharedKey& key : keys)
-    transcript_ += (key.down ? "down " : "up ") + std::to_string(key.code) + "\n";
-  ++ticksUntold_;
-}
-
-std::string Session::Transcript() const {
-  if (ticksUntold_ == 0) return transcript_;
-  return transcript_ + "tick " + std::to_string(ticksUntold_) + "\n";
 }
 
 std::vector<SharedKey> Session::Played(const std::vector<std::string>& lines, bool mine) {
@@ -295,14 +284,6 @@ std::vector<SharedKey> Session::Played(const std::vector<std::string>& lines, bo
     keys.push_back(key);
   }
   return keys;
-}
-
-// The match's clock starts at the host's time of day and moves on by the
-// timer's period every tick, Tab's slow motion included, the same on both
-// machines (as the replay driver's clock does).
-void Session::OnTick(int) {
-  if (stage_ != Stage::Playing) return;
-  timeOfDay_ = (timeOfDay_ + TimerPeriodMs(game_.P.timer->Interval())) % kDayMs;
 }
 
 void Session::OnEvent(const GameEvent& event) {

@@ -68,9 +68,6 @@ class Session : public SharedPlay, private EventListener {
   // bytes each way, over how long.
   std::string Summary() const;
   const Link& Wire() const { return *link_; }
-  // Every input both players' keys made, as the lines of a one-machine match
-  // script from Begin on: the keys before each tick, the ticks run together.
-  std::string Transcript() const;
 
   // SharedPlay
   bool TakeKey(SharedKey key) override;
@@ -79,7 +76,6 @@ class Session : public SharedPlay, private EventListener {
   void MatchClosed() override;
 
  private:
-  void OnTick(int tick) override;
   void OnEvent(const GameEvent& event) override;
   void OnSettled() override;
 
@@ -95,7 +91,6 @@ class Session : public SharedPlay, private EventListener {
   void MaybeAgree();
   void CloseMyBatch();
   std::vector<SharedKey> Played(const std::vector<std::string>& lines, bool mine);
-  void Transcribe(const std::vector<SharedKey>& keys);
   std::optional<SharedKey> KeyOf(const std::string& line);
   void CompareChecks();
   void End(const std::string& message, std::optional<ByeReason> bye);
@@ -129,8 +124,6 @@ class Session : public SharedPlay, private EventListener {
   Clock::time_point started_{};
   bool ballEnded_ = false;
   std::vector<std::uint64_t> myChecks_, theirChecks_;
-  std::string transcript_;
-  long long ticksUntold_ = 0;
   std::optional<std::uint32_t> leftAfter_;  // the other player left after this tick
   std::string endMessage_;
   bool byeSent_ = false;

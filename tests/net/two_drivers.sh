@@ -2,7 +2,7 @@
 # Two replay drivers play one match over the loopback, the host and the
 # joining player each pressing only their own keys: both must write the same
 # events, commentary and scorecards, and the match both played, run as one
-# script on one machine, must give those again.
+# script on one machine (the host's match journal), must give those again.
 #   two_drivers.sh REPLAY WORKDIR PORT [RELAY]
 # With RELAY (a program taking LISTEN_PORT TARGET_PORT), the joining driver
 # reaches the host through it.
@@ -21,7 +21,7 @@ if [ -n "$relay" ]; then
   trap 'kill "$relay_pid" 2>/dev/null || true' EXIT
 fi
 
-{ sed "s/PORT/$port/" "$here/hvh_host.replay"; echo "netscript $work/merged.replay"; } |
+{ echo "journal $work/merged.replay"; sed "s/PORT/$port/" "$here/hvh_host.replay"; } |
   "$replay" >host.jsonl &
 host_pid=$!
 sleep 0.5

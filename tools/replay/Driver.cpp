@@ -3,11 +3,12 @@
 #include <iostream>
 #include <map>
 
-#include "ControlNames.h"
 #include "EventJson.h"
 #include "Json.h"
 #include "ScorecardJson.h"
+#include "core/journal/CarriedState.h"
 #include "core/model/FieldGeometry.h"
+#include "core/ports/ControlNames.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
 
@@ -57,9 +58,10 @@ int Driver::Run() {
       Execute(*command);
       ExitIfNoForm();
     }
-    return 0;
+    return journalFailed_ ? 2 : 0;
   } catch (const DriverStop& stop) {
-    return stop.status;
+    WriteJournal();
+    return journalFailed_ ? 2 : stop.status;
   } catch (const ScriptError& error) {
     out_.flush();
     std::cerr << "gallowby-replay: line " << error.line << ": " << error.message << '\n';
@@ -107,6 +109,18 @@ void Driver::Execute(const Command& c) {
     clock_.ms = Integer(c, c.words[0]) % 86400000;
     return;
   }
+  if (c.verb == "seed") return Seed(c);
+  if (c.verb == "carry") {
+    if (c.words.empty() || !carried::Set(game_.S, c.words[0], c.rest))
+      throw ScriptError{c.line, "carry takes a variable of the match state and its value"};
+    return;
+  }
+  if (c.verb == "close") {
+    ExpectWords(c, 0);
+    if (MatchInPlay()) game_.CloseRequested();
+    return;
+  }
+  if (c.verb == "journal") return SaveJournal(c);
   if (c.verb == "begin") {
     ExpectWords(c, 0);
     return Begin();
@@ -124,11 +138,26 @@ void Driver::Execute(const Command& c) {
   }
   if (c.verb == "host") return Host(c);
   if (c.verb == "join") return Join(c);
-  if (c.verb == "netscript") return WriteNetScript(c);
   if (c.verb == "print") return Print(c);
   if (c.verb == "frame") return SaveFrame(c);
   if (c.verb == "scorecard") return SaveScorecard(c);
   throw ScriptError{c.line, "unknown command \"" + c.verb + "\""};
+}
+
+// `seed N`: the random generator's state, as the match journal wrote it at Begin.
+void Driver::Seed(const Command& c) {
+  ExpectWords(c, 1);
+  const std::string& word = c.words[0];
+  try {
+    std::size_t used = 0;
+    const unsigned long long state = std::stoull(word, &used);
+    if (used == word.size() && word[0] != '-') {
+      game_.Rnd = Random(state);
+      return;
+    }
+  } catch (const std::exception&) {
+  }
+  throw ScriptError{c.line, "not a generator state: \"" + word + "\""};
 }
 
 void Driver::Begin() {
@@ -136,6 +165,7 @@ void Driver::Begin() {
   if (session_) session_->Started();
   game_.cmdBegin_Click();
   if (session_) session_->MatchClosed();
+  WriteJournal();
   ticksPending_ = 0;  // what was left of a `tick N` when the match closed is dropped
   keyUpPending_.reset();
 }

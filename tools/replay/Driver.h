@@ -36,6 +36,9 @@ class Driver : public EventPump,
   void Execute(const Command& command);
   void ExecuteNext();
   void Begin();
+  void Seed(const Command& command);
+  void SaveJournal(const Command& command);
+  void WriteJournal();
   void DeliverTick();
   void DeliverKey(bool down, const Command& command);
   void Print(const Command& command);
@@ -50,7 +53,6 @@ class Driver : public EventPump,
   void Join(const Command& command);
   void Meet(std::unique_ptr<net::Session> session, int line);
   bool AwaitOtherMachine();
-  void WriteNetScript(const Command& command);
   void Key(const Command& command, bool down, bool up);
   void ExpectWords(const Command& command, std::size_t count) const;
   long long Integer(const Command& command, const std::string& word) const;
@@ -90,7 +92,9 @@ class Driver : public EventPump,
   long long ticksPending_ = 0;
   std::optional<i16> keyUpPending_;
   std::unique_ptr<net::Session> session_;  // a match shared with another driver
-  std::string panelAtBegin_;               // the shared match's panel, as script lines
+  std::string journalFile_;                // where each match's script goes; empty for nowhere
+  int journalLine_ = 0;
+  bool journalFailed_ = false;  // the script ends with status 2
 };
 
 // Thrown to stop the driver from anywhere, with its exit status.

@@ -5,10 +5,7 @@
 // the two have met; then `begin` and `tick N` play in lockstep, each tick
 // waiting for the other driver's inputs as the game does.
 #include <chrono>
-#include <fstream>
-#include <map>
 
-#include "ControlNames.h"
 #include "Driver.h"
 #include "Json.h"
 #include "net/EnetLink.h"
@@ -19,13 +16,6 @@ namespace {
 // A little longer than the session gives a silent machine before "Connection lost".
 constexpr auto kPatience = std::chrono::milliseconds(10500);
 constexpr int kServiceMs = 2;
-
-template <typename Control>
-std::string NameOf(const std::map<std::string, Control>& names, Control control) {
-  for (const auto& [name, each] : names)
-    if (each == control) return name;
-  return "";
-}
 
 std::uint16_t PortOf(const Command& c, long long value) {
   if (value < 1 || value > 65535) throw ScriptError{c.line, "port must be from 1 to 65535"};
@@ -67,15 +57,8 @@ void Driver::Meet(std::unique_ptr<net::Session> session, int line) {
   session_ = std::move(session);
   session_->showSettings = [this](const net::MatchSettings& settings) {
     const net::PanelValues values = net::PanelOf(settings);
-    panelAtBegin_.clear();
-    for (Option option : values.selected) {
-      forms_.Select(option);
-      panelAtBegin_ += "select " + NameOf(OptionNames(), option) + "\n";
-    }
-    for (const auto& [box, text] : values.texts) {
-      forms_.SetText(box, text);
-      panelAtBegin_ += "text " + NameOf(TextNames(), box) + " " + text + "\n";
-    }
+    for (Option option : values.selected) forms_.Select(option);
+    for (const auto& [box, text] : values.texts) forms_.SetText(box, text);
   };
   const auto until = std::chrono::steady_clock::now() + kPatience;
   while (session_->CurrentStage() == net::Stage::Meeting &&
@@ -104,15 +87,4 @@ bool Driver::AwaitOtherMachine() {
     session_->Service(kServiceMs);
   }
   return true;
-}
-
-// `netscript FILE`: the shared match so far as a one-machine script (the
-// panel both played with, Begin, both players' keys at the ticks they took
-// effect), which plays the same match on one machine.
-void Driver::WriteNetScript(const Command& c) {
-  ExpectWords(c, 1);
-  if (!session_) throw ScriptError{c.line, "netscript needs a host or join first"};
-  std::ofstream file(c.words[0]);
-  file << panelAtBegin_ << "begin\n" << session_->Transcript();
-  if (!file) throw ScriptError{c.line, "cannot write " + c.words[0]};
 }

@@ -14,6 +14,7 @@
 namespace {
 constexpr const char* kBadDelay = "Game Delay (ms) must be a whole number from 0 to 32767";
 constexpr const char* kBadOvers = "Number Of Overs must be a number";
+constexpr std::int64_t kMsPerDay = 86400000;
 }  // namespace
 
 Game::Game(Ports ports) : P(ports) {
@@ -36,6 +37,8 @@ void Game::cmdBegin_Click() {
       P.forms->SetBeginEnabled(true);
       return;
     }
+    matchTime_ = shared_ ? shared_->TimeOfDay() : P.clock->MillisecondsSinceMidnight();
+    if (inputs_) inputs_->OnBegin(S, Rnd.State(), matchTime_);
     CreateMap(D);
     FillFrameTables(S);
     StartValues();
@@ -85,6 +88,7 @@ void Game::RunMatchLoop() {
 void Game::CloseMatch() {
   if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
+  TellClosed();
   D.Display->CloseDisplay();
   ResetScore(S);
   matchRunning_ = false;
@@ -97,6 +101,7 @@ void Game::CloseMatch() {
 void Game::CloseAfterError(const std::string& description) {
   if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
+  TellClosed();
   try {
     if (D.Display) D.Display->CloseDisplay();
   } catch (const std::exception&) {
@@ -114,6 +119,11 @@ void Game::CloseAfterError(const std::string& description) {
   matchRunning_ = false;
   P.forms->MessageBox(description);
   P.forms->SetBeginEnabled(true);
+}
+
+// Whoever keeps the match hears of its end while the panel still stands.
+void Game::TellClosed() {
+  if (inputs_) inputs_->OnMatchClosed();
 }
 
 void Game::Command1_Click() {
@@ -137,6 +147,8 @@ void Game::Guarded(F&& handler) {
 void Game::Timer1_Timer() {
   if (shared_ && !SharedKeysPlayed()) return;
   Guarded([this] {
+    if (inputs_) inputs_->OnTick();
+    matchTime_ = (matchTime_ + TimerPeriodMs(P.timer->Interval())) % kMsPerDay;
     Events.NextTick();
     GameTick(M, D);
   });
@@ -146,24 +158,39 @@ bool Game::SharedKeysPlayed() {
   if (!matchRunning_ || pendingError_) return false;
   const auto keys = shared_->KeysForTick();
   if (!keys) return false;
-  for (const SharedKey& key : *keys)
+  for (const SharedKey& key : *keys) {
+    if (inputs_) inputs_->OnKey(key.down, key.code);
     Guarded([this, key] { key.down ? KeyDown(M, key.code) : KeyUp(M, key.code); });
+  }
   return true;
 }
 
+void Game::OfferKey(SharedKey key) {
+  if (key.down && overlay_ && overlay_->KeyDown(key.code, S)) return;
+  if (shared_->TakeKey(key)) return;
+  if (inputs_) inputs_->OnKey(key.down, key.code);
+  Guarded([this, key] { key.down ? KeyDown(M, key.code) : KeyUp(M, key.code); });
+}
+
 void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
-  if (matchRunning_ && !pendingError_ && overlay_ && overlay_->KeyDown(keyCode, S)) return;
-  if (matchRunning_ && shared_ && shared_->TakeKey({true, keyCode})) return;
+  if (!matchRunning_ || pendingError_) return;
+  if (shared_) return OfferKey({true, keyCode});
+  if (inputs_) inputs_->OnKey(true, keyCode);
+  if (overlay_ && overlay_->KeyDown(keyCode, S)) return;
   Guarded([this, keyCode] { KeyDown(M, keyCode); });
 }
 
 void Game::Display_KeyUp(i16 keyCode, i16 /*shift*/) {
-  if (matchRunning_ && shared_ && shared_->TakeKey({false, keyCode})) return;
+  if (!matchRunning_ || pendingError_) return;
+  if (shared_) return OfferKey({false, keyCode});
+  if (inputs_) inputs_->OnKey(false, keyCode);
   Guarded([this, keyCode] { KeyUp(M, keyCode); });
 }
 
 void Game::CloseRequested() {
-  if (matchRunning_) S.QuitGame = true;
+  if (!matchRunning_) return;
+  if (inputs_) inputs_->OnCloseRequested();
+  S.QuitGame = true;
 }
 
 void Game::StopMatch(const std::string& why) {
@@ -177,8 +204,7 @@ void Game::SetTickInterval(i16 milliseconds) {
 }
 
 std::int64_t Game::TimeOfDay() const {
-  if (shared_) return shared_->TimeOfDay();
-  return P.clock->MillisecondsSinceMidnight();
+  return matchRunning_ ? matchTime_ : P.clock->MillisecondsSinceMidnight();
 }
 
 void Game::ShowResult(const std::string& line) {

@@ -14,6 +14,7 @@
 #include "core/model/MatchState.h"
 #include "core/model/Random.h"
 #include "core/ports/FieldOverlay.h"
+#include "core/ports/MatchInputs.h"
 #include "core/ports/Ports.h"
 #include "core/ports/SharedPlay.h"
 
@@ -46,6 +47,9 @@ class Game : public DisplayEvents, private MatchEffects {
   // handed to it, and it hears every key before the game.
   // Null for none.
   void SetOverlay(FieldOverlay* overlay) { overlay_ = overlay; }
+  // Who hears every input of a match before the game acts on it (the
+  // journal). Null for nobody.
+  void SetInputListener(MatchInputs* inputs) { inputs_ = inputs; }
 
   // The other machine of a match shared over the network; null for a match
   // played here alone.
@@ -64,15 +68,24 @@ class Game : public DisplayEvents, private MatchEffects {
   void StartValues();
   void RunMatchLoop();
   void CloseMatch();
+  void TellClosed();
   void CloseAfterError(const std::string& description);
   // Runs a tick or key handler; a run-time error escaping it closes the match.
   template <typename F>
   void Guarded(F&& handler);
   // Plays both players' keys for the coming tick; false holds the tick back.
   bool SharedKeysPlayed();
+  // This player's key in a shared match: the instant replay's, handed over
+  // to be played on both machines, or (Escape) played here at once.
+  void OfferKey(SharedKey key);
 
   bool matchRunning_ = false;
   FieldOverlay* overlay_ = nullptr;
   SharedPlay* shared_ = nullptr;
+  MatchInputs* inputs_ = nullptr;
+  // The time of day as the match sees it: read from the clock at Begin, then
+  // moved on by the timer's period each tick, so a match reads the world
+  // outside once and plays the same again from that one value.
+  std::int64_t matchTime_ = 0;
   std::optional<std::string> pendingError_;
 };

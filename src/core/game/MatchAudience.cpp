@@ -19,13 +19,16 @@ MatchAudience::MatchAudience(Game& game, AudienceOutputs outputs)
       replaySound(replay, soundBox),
       sound(replaySound, FootstepTicks(RunUpFrameTable())),
       scorecard(*game.P.forms, outputs.scorecard),
+      journal(*game.P.forms),
       game_(game) {
   for (EventListener* listener : InOrder(*this)) game.Events.Listen(*listener);
   game.SetOverlay(&replay);
+  game.SetInputListener(&journal);
   replay.SetSound(soundBox);
 }
 
 MatchAudience::~MatchAudience() {
   game_.SetOverlay(nullptr);
+  game_.SetInputListener(nullptr);
   for (EventListener* listener : InOrder(*this)) game_.Events.StopListening(*listener);
 }

@@ -3,7 +3,7 @@
 // same ticks with the same inputs, so this machine's keys are not played when
 // pressed: they are handed over, to be played a few ticks later on both, and
 // before each tick the game asks for the keys of both players that belong to
-// it. The time of day the rules read comes from the host, so both
+// it. The time of day the match starts from is the host's, so both
 // generators follow the same draws.
 
 #include <cstdint>
@@ -26,6 +26,7 @@ class SharedPlay {
   // Before a timer tick: both players' keys for it, in play order; nothing
   // when the other machine's have not come yet, and the tick waits.
   virtual std::optional<std::vector<SharedKey>> KeysForTick() = 0;
+  // The time of day the match starts from (milliseconds since midnight).
   virtual std::int64_t TimeOfDay() const = 0;
   // The match has closed on this machine (Escape, the window closed, a message).
   virtual void MatchClosed() = 0;
