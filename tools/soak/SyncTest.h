@@ -40,7 +40,7 @@ class SyncTest : private MatchEffects {
 
  private:
   void SetTickInterval(i16 milliseconds) override { rehearsal_.interval = milliseconds; }
-  std::int64_t TimeOfDay() const override { return world_.clock.ms; }
+  std::int64_t TimeOfDay() const override { return world_.game.NextTickTime(); }
   void ShowResult(const std::string& line) override { rehearsal_.result = line; }
 
   std::optional<std::string> Difference(const TickResult& real) const;

@@ -148,7 +148,7 @@ void Game::Timer1_Timer() {
   if (shared_ && !SharedKeysPlayed()) return;
   Guarded([this] {
     if (inputs_) inputs_->OnTick();
-    matchTime_ = (matchTime_ + TimerPeriodMs(P.timer->Interval())) % kMsPerDay;
+    matchTime_ = NextTickTime();
     Events.NextTick();
     GameTick(M, D);
   });
@@ -191,6 +191,10 @@ void Game::CloseRequested() {
   if (!matchRunning_) return;
   if (inputs_) inputs_->OnCloseRequested();
   S.QuitGame = true;
+}
+
+std::int64_t Game::NextTickTime() const {
+  return (matchTime_ + TimerPeriodMs(P.timer->Interval())) % kMsPerDay;
 }
 
 void Game::StopMatch(const std::string& why) {

@@ -42,6 +42,9 @@ class Game : public DisplayEvents, private MatchEffects {
   void CloseRequested();  // the window's close box during a match: acts as Escape
 
   bool MatchRunning() const { return matchRunning_; }
+  // The time of day the match's next tick reads: the match's clock moved on
+  // by the timer's period.
+  std::int64_t NextTickTime() const;
 
   // What stands over the field (the instant replay): each match's display is
   // handed to it, and it hears every key before the game.

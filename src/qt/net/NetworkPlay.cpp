@@ -83,6 +83,7 @@ void NetworkPlay::Service() {
   if (status != lastStatus_) {
     lastStatus_ = status;
     emit statusChanged(status);
+    ShowInTitle();
   }
   if (session_->CurrentStage() == net::Stage::Ready && !game_.MatchRunning())
     QTimer::singleShot(0, this, &NetworkPlay::PlayMatch);
@@ -114,6 +115,15 @@ void NetworkPlay::PlayMatch() {
   if (!session_) return;
   session_->MatchClosed();
   Service();
+}
+
+// While the match is shared, the window's title says with whom, the round
+// trip and the input delay.
+void NetworkPlay::ShowInTitle() {
+  OptionsForm* form = forms_.Options();
+  if (!form) return;
+  const bool playing = session_->CurrentStage() == net::Stage::Playing;
+  form->setWindowTitle(playing ? QStringLiteral("Gallowby - ") + lastStatus_ : QString());
 }
 
 // How the match went over the network, once, on standard error.

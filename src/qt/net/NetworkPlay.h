@@ -43,6 +43,7 @@ class NetworkPlay : public QObject {
  private:
   void Start(std::unique_ptr<net::EnetLink> link, const net::SessionOptions& options);
   void Summarise();
+  void ShowInTitle();
   void Service();
   void ShowSettings(const net::MatchSettings& settings);
   void PlayMatch();
