@@ -7,6 +7,7 @@
 #include <iterator>
 
 #include "ReplayHarness.h"
+#include "core/journal/KeptScript.h"
 
 namespace {
 
@@ -84,6 +85,7 @@ TEST(MatchJournal, PlaysTheSameMatchAgain) {
     const std::string journal = folder.filePath("match.replay").toStdString();
     const ReplayResult played = RunReplay("journal " + journal + "\n" + c.script);
     const std::string script = ReadFile(journal);
+    EXPECT_EQ(ReadKeptScript(script).problem, std::nullopt);  // as watching reads it
     const ReplayResult again = RunReplay(script);
     EXPECT_EQ(again.status, 0);
     const auto lines = MatchLines(played.text);

@@ -124,6 +124,7 @@ void Game::CloseAfterError(const std::string& description) {
 // Whoever keeps the match hears of its end while the panel still stands.
 void Game::TellClosed() {
   if (inputs_) inputs_->OnMatchClosed();
+  Events.CloseMatch();
 }
 
 void Game::Command1_Click() {

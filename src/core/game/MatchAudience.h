@@ -9,6 +9,7 @@
 
 #include "core/commentary/CommentaryFeed.h"
 #include "core/journal/MatchJournal.h"
+#include "core/journal/MatchKeeper.h"
 #include "core/ports/CommentaryOutput.h"
 #include "core/ports/ScorecardOutput.h"
 #include "core/ports/SoundOutput.h"
@@ -41,6 +42,7 @@ class MatchAudience {
   SoundCues sound;
   ScorecardFeed scorecard;
   MatchJournal journal;  // hears the inputs, not the events
+  MatchKeeper keeper;    // hands each match to the history, if there is one
 
  private:
   Game& game_;

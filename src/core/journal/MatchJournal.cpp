@@ -51,6 +51,7 @@ void MatchJournal::OnCloseRequested() {
 void MatchJournal::OnMatchClosed() {
   if (!writing_) return;
   WriteTicks();
+  Write("end");
   writing_ = false;
 }
 

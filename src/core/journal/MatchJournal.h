@@ -1,10 +1,10 @@
 #pragma once
 // The match as a script of the replay driver's language, written as it is
 // played: the panel, the state the last match left (CarriedState.h), the
-// generator's state and the time of day at Begin,
-// then every tick (run-length, `tick N`), key down and up, lost surface and
-// change of the panel in the order the game took them, and `close` for the
-// window closed. Run through gallowby-replay, the script plays the same match:
+// generator's state and the time of day at Begin, then every tick (run-length,
+// `tick N`), key down and up, lost surface and change of the panel in the
+// order the game took them, `close` for the window closed, and `end` when the
+// match closes. Run through gallowby-replay, the script plays the same match:
 // the same events, board and result line.
 //
 // Each line goes to the sink as it is written, stamped with the ticks played

@@ -111,6 +111,11 @@ void OptionsForm::BuildSettings() {
   sound_->setObjectName(QString::fromUtf8(layout::kSoundName));
   sound_->setGeometry(Rect(layout::kSoundBox));
   sound_->setChecked(true);
+  matches_ = new QPushButton(QString::fromUtf8(layout::kMatchesCaption), this);
+  matches_->setObjectName(QString::fromUtf8(layout::kMatchesName));
+  matches_->setGeometry(Rect(layout::kMatchesBox));
+  matches_->setAutoDefault(false);
+  connect(matches_, &QPushButton::clicked, this, &OptionsForm::matchesClicked);
 }
 
 // The buttons of one frame are one group: picking one clears the others.
@@ -142,6 +147,7 @@ void OptionsForm::SetFocusOrder() {
   for (const auto& item : layout::kOptions) order.push_back(Button(item.option));
   order.push_back(Box(TextBox::Text4));
   order.push_back(sound_);
+  order.push_back(matches_);
   order.push_back(network_);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   begin_->setFocus(Qt::OtherFocusReason);
@@ -151,6 +157,7 @@ void OptionsForm::LockMatchSettings(bool locked) {
   for (QLineEdit* text : texts_) text->setReadOnly(locked);
   for (QRadioButton* button : options_) button->setEnabled(!locked);
   begin_->setEnabled(!locked);
+  matches_->setEnabled(!locked);
   network_->setEnabled(!locked);
 }
 
@@ -163,6 +170,10 @@ QLineEdit* OptionsForm::Box(TextBox box) const {
 }
 
 // ---- the display beside the panel ----
+
+OptionsForm::~OptionsForm() {
+  if (display_) display_->disconnect(this);
+}
 
 void OptionsForm::AttachDisplay(QWidget* display) {
   display_ = display;

@@ -23,13 +23,16 @@ class OptionsForm : public QWidget {
 
  public:
   explicit OptionsForm(QWidget* parent = nullptr);
+  // A display still inside the form dies with it, and must not ask it to refit.
+  ~OptionsForm() override;
 
   QRadioButton* Button(Option option) const;
   QLineEdit* Box(TextBox box) const;
   QPushButton* Begin() const { return begin_; }
+  QPushButton* Matches() const { return matches_; }
   QPushButton* Network() const { return network_; }
   // While a network match is set up or played, the match's settings are the
-  // host's: the boxes, the option buttons, Begin and Network take no input
+  // host's: the boxes, the option buttons, Begin, Matches and Network take no input
   // ("Sound" stays this player's own).
   void LockMatchSettings(bool locked);
   QCheckBox* Check(CheckBox box) const { return box == CheckBox::chkSound ? sound_ : nullptr; }
@@ -46,6 +49,7 @@ class OptionsForm : public QWidget {
 
  signals:
   void beginClicked();
+  void matchesClicked();
   void networkClicked();
   // The field gained the keyboard, or lost it to another control of the form
   // (not to another window: the field has it again when this one returns).
@@ -74,6 +78,7 @@ class OptionsForm : public QWidget {
   QPushButton* begin_ = nullptr;
   QPushButton* network_ = nullptr;
   QCheckBox* sound_ = nullptr;
+  QPushButton* matches_ = nullptr;
   QLineEdit* texts_[4] = {};
   QRadioButton* options_[11] = {};
   QPointer<QWidget> display_;

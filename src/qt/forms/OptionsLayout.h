@@ -114,10 +114,15 @@ inline constexpr const char* kSoundName = "chkSound";
 inline constexpr const char* kSoundCaption = "Sound";
 inline constexpr Box kSoundBox = {24, 424, 81, 17};
 
-// "Network", in the free space beside Begin: host or join a match over the network.
+// "Matches", beside Sound: the records of the matches kept (Alt+A).
+inline constexpr const char* kMatchesName = "cmdMatches";
+inline constexpr const char* kMatchesCaption = "M&atches";
+inline constexpr Box kMatchesBox = {120, 416, 89, 25};
+
+// "Network", in the free space right of Begin: host or join a match over the network.
 inline constexpr const char* kNetworkName = "cmdNetwork";
 inline constexpr const char* kNetworkCaption = "&Network";  // Alt+N opens its dialog
-inline constexpr Box kNetworkBox = {176, 416, 81, 25};
+inline constexpr Box kNetworkBox = {368, 416, 57, 25};
 
 inline constexpr const char* kBeginName = "cmdBegin";
 inline constexpr const char* kBeginCaption = "&Begin";  // Alt+B presses it

@@ -83,6 +83,9 @@ OptionsForm* QtForms::LoadOptions() {
     sound_ = on;
     if (soundTicked_) soundTicked_(on);
   });
+  QObject::connect(form, &OptionsForm::matchesClicked, form, [this] {
+    if (matchesClicked_) matchesClicked_();
+  });
   QObject::connect(form, &OptionsForm::networkClicked, form, [this] {
     if (network_) network_();
   });
@@ -128,6 +131,7 @@ void QtForms::UnloadOptions() {
 void QtForms::SetBeginEnabled(bool enabled) {
   if (!options_) return;
   options_->Begin()->setEnabled(enabled);
+  options_->Matches()->setEnabled(enabled);  // the records wait for the match to end
   options_->Network()->setEnabled(enabled);
 }
 

@@ -36,7 +36,7 @@ TEST(MatchJournal, WritesEachInputAtItsTick) {
   const std::vector<std::pair<long long, std::string>> after(begin + 1, heard.end());
   const std::vector<std::pair<long long, std::string>> expected{
       {0, "tick 2"}, {2, "text Text1 Owls"}, {2, "tick 1"}, {3, "down 32"}, {3, "select Option1"},
-      {3, "up 32"},  {3, "tick 2"},          {5, "close"},  {5, "tick 1"},
+      {3, "up 32"},  {3, "tick 2"},          {5, "close"},  {5, "tick 1"},  {6, "end"},
   };
   EXPECT_EQ(after, expected);
   EXPECT_EQ(journal.Lines().size(), heard.size());
