@@ -60,7 +60,6 @@ class Session : public SharedPlay, private EventListener {
   std::string Status() const;
   const std::string& EndMessage() const { return endMessage_; }
   int InputDelay() const { return delay_; }
-  std::string PeerAddress() const { return link_->PeerAddress(); }
   long long Dropped() const { return dropped_; }
   // Ticks the game's timer offered that had to wait for the other machine.
   long long Stalls() const { return stalls_; }
@@ -74,6 +73,7 @@ class Session : public SharedPlay, private EventListener {
   std::optional<std::vector<SharedKey>> KeysForTick() override;
   std::int64_t TimeOfDay() const override { return timeOfDay_; }
   void MatchClosed() override;
+  std::string PeerAddress() const override { return link_->PeerAddress(); }
 
  private:
   void OnEvent(const GameEvent& event) override;

@@ -11,7 +11,7 @@ replay="$1" work="$2" port="$3" relay="${4:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$work"
 cd "$work"
-rm -f host.jsonl join.jsonl one.jsonl merged.replay
+rm -rf host.jsonl join.jsonl one.jsonl merged.replay host.history join.history
 
 join_port="$port"
 if [ -n "$relay" ]; then
@@ -21,15 +21,26 @@ if [ -n "$relay" ]; then
   trap 'kill "$relay_pid" 2>/dev/null || true' EXIT
 fi
 
-{ echo "journal $work/merged.replay"; sed "s/PORT/$port/" "$here/hvh_host.replay"; } |
-  "$replay" >host.jsonl &
+# Each keeps the match in a history of its own.
+{
+  echo "journal $work/merged.replay"
+  echo "history $work/host.history"
+  sed "s/PORT/$port/" "$here/hvh_host.replay"
+  echo saved
+} | "$replay" >host.jsonl &
 host_pid=$!
 sleep 0.5
-sed "s/PORT/$join_port/" "$here/hvh_join.replay" | "$replay" >join.jsonl
+{ echo "history $work/join.history"; sed "s/PORT/$join_port/" "$here/hvh_join.replay"; echo saved; } |
+  "$replay" >join.jsonl
 wait "$host_pid"
 
-# What the match is, on each side: every line but the network's own.
-played() { grep -v '^{"network"' "$1"; }
+for side in host join; do
+  grep -q '"finished":1,"network":1,"peer":"127.0.0.1","ending":""' $side.jsonl ||
+    { echo "the $side's history has no network match"; grep saved $side.jsonl; exit 1; }
+done
+
+# What the match is, on each side: every line but the network's and the history's own.
+played() { grep -v '^{"network"\|^{"saved"' "$1"; }
 played host.jsonl >host.played
 played join.jsonl >join.played
 "$replay" merged.replay >one.jsonl

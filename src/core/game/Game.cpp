@@ -86,6 +86,7 @@ void Game::RunMatchLoop() {
 }
 
 void Game::CloseMatch() {
+  stoppedWith_.clear();
   if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
   TellClosed();
@@ -99,6 +100,7 @@ void Game::CloseMatch() {
 // A run-time error in a match closes it cleanly and leaves the panel ready for
 // the next Begin, with the player's settings as they were.
 void Game::CloseAfterError(const std::string& description) {
+  stoppedWith_ = description;
   if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
   TellClosed();

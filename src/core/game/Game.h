@@ -59,6 +59,11 @@ class Game : public DisplayEvents, private MatchEffects {
   void SetSharedPlay(SharedPlay* shared) { shared_ = shared; }
   // Ends the running match at once and says why, leaving the panel ready.
   void StopMatch(const std::string& why);
+  // The other machine's address while the match is shared; empty when not.
+  std::string SharedWith() const { return shared_ ? shared_->PeerAddress() : std::string(); }
+  // The message the last match closed with (a network's, a run-time error);
+  // empty when it closed as matches do.
+  const std::string& StoppedWith() const { return stoppedWith_; }
 
  private:
   // What the rules ask of the world.
@@ -91,4 +96,5 @@ class Game : public DisplayEvents, private MatchEffects {
   // outside once and plays the same again from that one value.
   std::int64_t matchTime_ = 0;
   std::optional<std::string> pendingError_;
+  std::string stoppedWith_;
 };

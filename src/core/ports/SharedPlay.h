@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "core/model/Int16.h"
@@ -30,4 +31,6 @@ class SharedPlay {
   virtual std::int64_t TimeOfDay() const = 0;
   // The match has closed on this machine (Escape, the window closed, a message).
   virtual void MatchClosed() = 0;
+  // The other machine's address, as the history keeps it.
+  virtual std::string PeerAddress() const = 0;
 };
