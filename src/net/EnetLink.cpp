@@ -77,13 +77,15 @@ EnetLink::~EnetLink() {
   enet_host_destroy(host_);
 }
 
-void EnetLink::Send(const std::vector<std::uint8_t>& bytes, bool reliable) {
+void EnetLink::Send(const std::vector<std::uint8_t>& bytes, Delivery delivery) {
   if (state_ != LinkState::Connected) return;
+  const bool reliable = delivery == Delivery::Reliable;
   ENetPacket* packet =
       enet_packet_create(bytes.data(), bytes.size(), reliable ? ENET_PACKET_FLAG_RELIABLE : 0);
   if (enet_peer_send(peer_, reliable ? kReliableChannel : kPingChannel, packet) != 0)
     enet_packet_destroy(packet);
-  enet_host_flush(host_);  // at once: the other machine may be waiting for it
+  // At once: the other machine may be waiting for it.
+  if (delivery != Delivery::WithNext) enet_host_flush(host_);
 }
 
 void EnetLink::Service(int waitMs, std::vector<std::vector<std::uint8_t>>& received) {

@@ -1,7 +1,8 @@
 #pragma once
 // The link over ENet: UDP with ENet's own reliable, ordered channel for what
 // must arrive (retransmitted, so loss and reordering never reach the match)
-// and an unreliable one for pings. One peer only. Debian's ENet speaks IPv4.
+// and an unreliable one for pings and the copies of the latest inputs. One
+// peer only. Debian's ENet (1.3.17) has no IPv6: IPv4 only.
 
 #include <enet/enet.h>
 
@@ -25,7 +26,7 @@ class EnetLink : public Link {
                                         std::string& error);
   ~EnetLink() override;
 
-  void Send(const std::vector<std::uint8_t>& bytes, bool reliable) override;
+  void Send(const std::vector<std::uint8_t>& bytes, Delivery delivery) override;
   void Service(int waitMs, std::vector<std::vector<std::uint8_t>>& received) override;
   LinkState State() const override { return state_; }
   std::string PeerAddress() const override { return peerAddress_; }

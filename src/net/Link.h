@@ -1,7 +1,8 @@
 #pragma once
 // The network as a shared match sees it: one other machine, and datagrams
 // both ways, reliable and in order (inputs, settings, checks, goodbyes) or
-// not (pings). ENet carries them in play; tests use a fake pair in memory.
+// not (pings, the copies of the latest inputs). ENet carries them in play; tests use a fake pair in
+// memory.
 
 #include <cstdint>
 #include <string>
@@ -11,10 +12,14 @@ namespace net {
 
 enum class LinkState { Waiting, Connected, Closed };
 
+// How a datagram goes: resent until it arrives, in order; once, at once
+// (pings); or once, with the next datagram sent (a copy riding along).
+enum class Delivery { Reliable, Unreliable, WithNext };
+
 class Link {
  public:
   virtual ~Link() = default;
-  virtual void Send(const std::vector<std::uint8_t>& bytes, bool reliable) = 0;
+  virtual void Send(const std::vector<std::uint8_t>& bytes, Delivery delivery) = 0;
   // Moves the network on, waiting up to `waitMs` for something to happen, and
   // appends every datagram that has come.
   virtual void Service(int waitMs, std::vector<std::vector<std::uint8_t>>& received) = 0;

@@ -29,9 +29,16 @@ class Lockstep {
   // Closes that batch with these lines (the first kMostLinesInATick of them)
   // and returns it, to be sent.
   TickInputs Close(std::vector<std::string> lines);
-  // The other machine's batch, in order; false when it breaks the rules
-  // (out of order, too far ahead), which ends the match.
+  // A copy of this machine's latest batches, the newest last.
+  RecentInputs Recent() const;
+  // The other machine's batch, in order (a copy of one already heard is let
+  // be); false when it breaks the rules (a tick skipped, too far ahead),
+  // which ends the match.
   bool Receive(TickInputs inputs);
+  // The other machine's copies of its latest batches: those not heard yet
+  // are taken, unless one before them is still missing (the reliable channel
+  // brings it).
+  bool ReceiveRecent(const RecentInputs& recent);
   // Both machines' inputs for the next tick, which counts as played;
   // nothing (a stall) when the other's are missing.
   struct Inputs {
@@ -48,6 +55,7 @@ class Lockstep {
   std::uint32_t heardThrough_;                   // the other's, received up to here
   std::deque<std::vector<std::string>> mine_;    // ticks played_+1 .. closedThrough_
   std::deque<std::vector<std::string>> theirs_;  // ticks played_+1 .. heardThrough_
+  std::deque<std::vector<std::string>> sent_;    // the latest batches sent, to closedThrough_
 };
 
 }  // namespace net

@@ -12,7 +12,8 @@ enum class Kind : std::uint8_t {
   Inputs = 3,
   Ping = 4,
   Check = 5,
-  Bye = 6
+  Bye = 6,
+  Recent = 7
 };
 
 bool Printable(char c) {
@@ -67,6 +68,7 @@ class Reader {
       if (!Printable(c)) ok_ = false;
     return text;
   }
+  void Spoil() { ok_ = false; }
   bool Within(std::uint8_t value, std::uint8_t low, std::uint8_t high) {
     if (value < low || value > high) ok_ = false;
     return ok_;
@@ -98,11 +100,22 @@ void Put(Writer& w, const MatchSettings& m) {
   w.Number(m.timeOfDay);
 }
 
+void PutLines(Writer& w, const std::vector<std::string>& lines) {
+  w.Byte(static_cast<std::uint8_t>(lines.size()));
+  for (const auto& line : lines) w.Text(line, kLongestLine);
+}
+
 void Put(Writer& w, const TickInputs& m) {
   w.Byte(static_cast<std::uint8_t>(Kind::Inputs));
   w.Number(m.tick);
-  w.Byte(static_cast<std::uint8_t>(m.lines.size()));
-  for (const auto& line : m.lines) w.Text(line, kLongestLine);
+  PutLines(w, m.lines);
+}
+
+void Put(Writer& w, const RecentInputs& m) {
+  w.Byte(static_cast<std::uint8_t>(Kind::Recent));
+  w.Number(m.last);
+  w.Byte(static_cast<std::uint8_t>(m.batches.size()));
+  for (const auto& lines : m.batches) PutLines(w, lines);
 }
 
 void Put(Writer& w, const Ping& m) {
@@ -145,12 +158,28 @@ MatchSettings GetSettings(Reader& r) {
   return m;
 }
 
+std::vector<std::string> GetLines(Reader& r) {
+  std::vector<std::string> lines;
+  const std::uint8_t count = r.Byte();
+  if (!r.Within(count, 0, kMostLinesInATick)) return lines;
+  for (std::uint8_t i = 0; i < count; ++i) lines.push_back(r.Text(kLongestLine));
+  return lines;
+}
+
 TickInputs GetInputs(Reader& r) {
   TickInputs m;
   m.tick = r.Number<std::uint32_t>();
+  m.lines = GetLines(r);
+  return m;
+}
+
+RecentInputs GetRecent(Reader& r) {
+  RecentInputs m;
+  m.last = r.Number<std::uint32_t>();
   const std::uint8_t count = r.Byte();
-  if (!r.Within(count, 0, kMostLinesInATick)) return m;
-  for (std::uint8_t i = 0; i < count; ++i) m.lines.push_back(r.Text(kLongestLine));
+  if (!r.Within(count, 1, kRecentBatches)) return m;
+  if (m.last < count) r.Spoil();  // no tick before the first
+  for (std::uint8_t i = 0; i < count; ++i) m.batches.push_back(GetLines(r));
   return m;
 }
 
@@ -190,6 +219,8 @@ std::optional<Message> Read(Reader& r) {
       return GetCheck(r);
     case Kind::Bye:
       return GetBye(r);
+    case Kind::Recent:
+      return GetRecent(r);
   }
   return std::nullopt;
 }

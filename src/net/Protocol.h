@@ -1,7 +1,8 @@
 #pragma once
 // What two machines sharing a match say to each other, and how it looks on the
 // wire. Nothing but these messages crosses the network: a hello each way, the
-// host's match settings, each machine's inputs tick by tick, pings, a hash of
+// host's match settings, each machine's inputs tick by tick (and copies of
+// the latest), pings, a hash of
 // the match after each ball, and a goodbye. Every datagram is one message:
 // a kind byte, then fixed-width little-endian numbers and short strings (a
 // length byte, then the bytes). Decoding trusts nothing: a message that is cut
@@ -16,7 +17,7 @@
 namespace net {
 
 // Raised whenever the messages change meaning; two games speak only if equal.
-inline constexpr std::uint16_t kProtocolVersion = 1;
+inline constexpr std::uint16_t kProtocolVersion = 2;
 
 // The bounds every message is held to.
 inline constexpr std::size_t kLongestDatagram = 600;
@@ -25,6 +26,7 @@ inline constexpr std::size_t kLongestText = 16;  // the overs and delay boxes, a
 inline constexpr std::size_t kLongestLine = 24;  // one input line ("down 101")
 inline constexpr std::size_t kMostLinesInATick = 8;
 inline constexpr int kLongestDelay = 8;  // ticks
+inline constexpr std::size_t kRecentBatches = 4;
 
 // Each side says who it is. The joining side names its team.
 struct Hello {
@@ -51,6 +53,14 @@ struct TickInputs {
   std::vector<std::string> lines;
 };
 
+// A copy of one machine's latest batches, ticks last - n + 1 to last, sent
+// unreliably beside each new batch: when a datagram is lost the next one
+// brings its inputs, without waiting for the reliable channel to resend them.
+struct RecentInputs {
+  std::uint32_t last = 0;
+  std::vector<std::vector<std::string>> batches;  // 1 to kRecentBatches, oldest first
+};
+
 struct Ping {
   std::uint32_t id = 0;
   bool reply = false;
@@ -70,7 +80,7 @@ struct Bye {
   std::uint32_t played = 0;
 };
 
-using Message = std::variant<Hello, MatchSettings, TickInputs, Ping, BallCheck, Bye>;
+using Message = std::variant<Hello, MatchSettings, TickInputs, Ping, BallCheck, Bye, RecentInputs>;
 
 std::vector<std::uint8_t> Encode(const Message& message);
 // The message, or nothing when the datagram is not one we would have sent.

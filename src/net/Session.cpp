@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <charconv>
+#include <cmath>
 #include <utility>
 
 #include "core/input/KeyCodes.h"
+#include "core/model/NumberText.h"
 #include "net/InputDelay.h"
 #include "net/MatchPanel.h"
 #include "net/StateHash.h"
@@ -89,11 +91,13 @@ void Session::Service(int waitMs) {
     End("Connection lost", std::nullopt);
 }
 
-// Inputs are held to the lockstep's own bounds; anything else beyond what a
-// game sends in a second is a flood.
+// Inputs are held to the lockstep's own bounds (what it holds, however often
+// they come); anything else beyond what a game sends in a second is a flood.
 void Session::Receive(const std::vector<std::uint8_t>& bytes) {
   const auto message = Decode(bytes.data(), bytes.size());
-  if ((!message || !std::holds_alternative<TickInputs>(*message)) && Flooded()) return;
+  const bool inputs = message && (std::holds_alternative<TickInputs>(*message) ||
+                                  std::holds_alternative<RecentInputs>(*message));
+  if (!inputs && Flooded()) return;
   if (!message) {
     ++dropped_;
     return;
@@ -135,14 +139,21 @@ void Session::OnMessage(const MatchSettings& m) {
   stage_ = Stage::Ready;
 }
 
-void Session::OnMessage(const TickInputs& m) {
-  if (stage_ != Stage::Playing && stage_ != Stage::Ready) {
-    ++dropped_;
-    return;
-  }
+// Inputs count once the match is agreed.
+bool Session::TakingInputs() {
+  if (stage_ != Stage::Playing && stage_ != Stage::Ready) return ++dropped_, false;
   if (!lockstep_) lockstep_.emplace(delay_);
+  return true;
+}
+
+void Session::OnMessage(const TickInputs& m) {
+  if (!TakingInputs()) return;
   if (m.lines.size() > kMostLinesInATick) return Refuse("sent too many inputs in a tick");
   if (!lockstep_->Receive(m)) return Refuse("sent ticks out of order");
+}
+
+void Session::OnMessage(const RecentInputs& m) {
+  if (TakingInputs() && !lockstep_->ReceiveRecent(m)) Refuse("sent ticks out of order");
 }
 
 void Session::OnMessage(const Ping& m) {
@@ -178,7 +189,8 @@ void Session::OnMessage(const Bye& m) {
 }
 
 void Session::Send(const Message& message) {
-  link_->Send(Encode(message), !std::holds_alternative<Ping>(message));
+  const bool once = std::holds_alternative<Ping>(message);
+  link_->Send(Encode(message), once ? Delivery::Unreliable : Delivery::Reliable);
 }
 
 // One ping in the air at a time: quickly while meeting, to choose the delay,
@@ -201,6 +213,10 @@ void Session::MaybeAgree() {
   if (!options_.delay && roundTrips_.size() < kPingsAtMeeting) return;
   delay_ = options_.delay.value_or(InputDelayFor(roundTrips_, kShortestPeriodMs));
   MatchSettings settings = SettingsOfPanel(*game_.P.forms);
+  // At a Game Delay of 0 the timer waits for Tab, and Tab waits for a tick.
+  const auto gameDelay = ReadNumber(settings.gameDelay);
+  if (gameDelay && std::nearbyint(*gameDelay) == 0)
+    return End("A match over the network needs a Game Delay above 0", std::nullopt);
   settings.team2 = theirTeam_;
   settings.inputDelay = static_cast<std::uint8_t>(delay_);
   settings.generator = game_.Rnd.State();
@@ -238,7 +254,12 @@ void Session::CloseMyBatch() {
   for (const SharedKey& key : std::exchange(pending_, {}))
     if (MayPress(role, key.code, s.InningsBreak))
       lines.push_back((key.down ? "down " : "up ") + std::to_string(key.code));
-  Send(lockstep_->Close(std::move(lines)));
+  TickInputs batch = lockstep_->Close(std::move(lines));
+  // The copy rides in the batch's datagram: lost, the next datagram's copy
+  // brings the batch a tick later.
+  const auto copy = Encode(lockstep_->Recent());
+  if (copy.size() <= kLongestDatagram) link_->Send(copy, Delivery::WithNext);
+  Send(batch);
 }
 
 bool Session::TickReady() const {

@@ -83,9 +83,11 @@ class Session : public SharedPlay, private EventListener {
   void OnMessage(const Hello& m);
   void OnMessage(const MatchSettings& m);
   void OnMessage(const TickInputs& m);
+  void OnMessage(const RecentInputs& m);
   void OnMessage(const Ping& m);
   void OnMessage(const BallCheck& m);
   void OnMessage(const Bye& m);
+  bool TakingInputs();
   void Send(const Message& message);
   void SendPings();
   void MaybeAgree();

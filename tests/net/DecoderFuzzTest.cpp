@@ -38,6 +38,7 @@ TEST(DecoderFuzz, AcceptsOnlyWhatItCouldHaveSent) {
       Encode(Ping{1, false}),
       Encode(BallCheck{0, 42}),
       Encode(Bye{ByeReason::Left, 10}),
+      Encode(RecentInputs{9, {{"down 37"}, {}}}),
   };
   long accepted = 0;
   for (int i = 0; i < 200000; ++i) {

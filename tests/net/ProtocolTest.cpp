@@ -19,6 +19,7 @@ const Message kSamples[] = {
     Ping{4000000000u, true},
     BallCheck{12, 0xFEDCBA9876543210ull},
     Bye{ByeReason::Disagree, 1234},
+    RecentInputs{40, {{"down 9"}, {}, {"up 9", "down 90"}}},
 };
 
 TEST(Protocol, EveryMessageComesBackAsItWasSent) {

@@ -16,7 +16,7 @@ namespace {
 using Bytes = std::vector<std::uint8_t>;
 
 struct MemoryLink : Link {
-  void Send(const Bytes& bytes, bool) override {
+  void Send(const Bytes& bytes, Delivery) override {
     sent.push_back(*Decode(bytes.data(), bytes.size()));
   }
   void Service(int, std::vector<Bytes>& received) override {
@@ -96,6 +96,13 @@ TEST(Session, TheHostSendsItsPanelWithTheJoiningTeamAsTeam2) {
   EXPECT_EQ(h.shown->inputDelay, kDelay);
   EXPECT_EQ(h.shown->generator, h.rig.game.Rnd.State());
   EXPECT_TRUE(std::holds_alternative<Hello>(h.link->sent.front()));
+}
+
+TEST(Session, AGameDelayOf0IsRefusedAtTheMeeting) {
+  HostingRig h;
+  h.rig.forms.SetText(TextBox::Text4, "0");
+  h.Meet();
+  EXPECT_EQ(h.session->EndMessage(), "A match over the network needs a Game Delay above 0");
 }
 
 TEST(Session, AnotherProtocolVersionIsRefusedByName) {

@@ -78,6 +78,7 @@ class Game : public DisplayEvents, private MatchEffects {
   void CloseMatch();
   void TellClosed();
   void CloseAfterError(const std::string& description);
+  void LetGoOfArrowKeys();
   // Runs a tick or key handler; a run-time error escaping it closes the match.
   template <typename F>
   void Guarded(F&& handler);
