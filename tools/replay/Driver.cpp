@@ -158,6 +158,7 @@ void Driver::Execute(const Command& c) {
   }
   if (c.verb == "host") return Host(c);
   if (c.verb == "join") return Join(c);
+  if (c.verb == "tamper") return Tamper(c);
   if (c.verb == "print") return Print(c);
   if (c.verb == "frame") return SaveFrame(c);
   if (c.verb == "scorecard") return SaveScorecard(c);

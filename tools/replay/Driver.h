@@ -58,6 +58,7 @@ class Driver : public EventPump,
   void Tick(const Command& command);
   void Host(const Command& command);
   void Join(const Command& command);
+  void Tamper(const Command& command);
   void Meet(std::unique_ptr<net::Session> session, int line);
   bool AwaitOtherMachine();
   void Pace(const Command& command);
