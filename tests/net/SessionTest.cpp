@@ -64,6 +64,7 @@ struct HostingRig {
     rig.pump.fallback = [&, at] {
       const long yield = rig.pump.yields;
       if (yield == at) act();
+      if (everyYield) everyYield(yield);
       if (yield > 400) rig.game.Display_KeyDown(27, 0);
       if (yield == 10 || yield == 40) lines = {"down 101", "up 101"};  // run up, then the spot
       Hear(TickInputs{next++, std::exchange(lines, {})});
@@ -83,6 +84,7 @@ struct HostingRig {
   std::vector<std::string> lines;
   std::size_t answered = 0;
   bool tampered = false;
+  std::function<void(long)> everyYield;
 };
 
 TEST(Session, TheHostSendsItsPanelWithTheJoiningTeamAsTeam2) {
@@ -96,6 +98,20 @@ TEST(Session, TheHostSendsItsPanelWithTheJoiningTeamAsTeam2) {
   EXPECT_EQ(h.shown->inputDelay, kDelay);
   EXPECT_EQ(h.shown->generator, h.rig.game.Rnd.State());
   EXPECT_TRUE(std::holds_alternative<Hello>(h.link->sent.front()));
+}
+
+// A lost surface whose recovery fails touches the match on both machines or
+// neither: the host bats, so the joining bowler's arrow stays held.
+TEST(Session, AFailedRecoveryLeavesTheOtherMachinesArrowsAlone) {
+  HostingRig h;
+  bool held = false;
+  h.everyYield = [&h, &held](long yield) {
+    if (yield == 20) h.lines = {"down 37"};
+    if (yield == 30) h.rig.game.Display_TileSetLost(99);  // no such set: the recovery fails
+    if (yield == 35) held = h.rig.game.S.LeftHeld;
+  };
+  h.Play(-1, [] {});
+  EXPECT_TRUE(held);
 }
 
 TEST(Session, AGameDelayOf0IsRefusedAtTheMeeting) {
