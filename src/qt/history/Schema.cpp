@@ -13,8 +13,9 @@ namespace {
 // Version 3: the Matches window's columns in an index of their own, so the
 // records are read without the scripts' pages. Version 4: each side's record
 // and totals in indexes of their own, so the team table and the highest totals
-// are read without a sort of every match.
-const std::array<QStringList, 4> kSteps{{
+// are read without a sort of every match. Version 5: network matches, with the
+// other machine's address, and the message a match stopped with.
+const std::array<QStringList, 5> kSteps{{
     {R"(CREATE TABLE matches (
           id INTEGER PRIMARY KEY,
           started_at TEXT NOT NULL,
@@ -46,6 +47,9 @@ const std::array<QStringList, 4> kSteps{{
      "CREATE INDEX matches_team2 ON matches(finished, team2, team2_runs, team1_runs)",
      "CREATE INDEX matches_team1_total ON matches(team1_runs DESC, team1_wickets, started_at)",
      "CREATE INDEX matches_team2_total ON matches(team2_runs DESC, team2_wickets, started_at)"},
+    {"ALTER TABLE matches ADD COLUMN network INTEGER NOT NULL DEFAULT 0",
+     "ALTER TABLE matches ADD COLUMN peer TEXT NOT NULL DEFAULT ''",
+     "ALTER TABLE matches ADD COLUMN ending TEXT NOT NULL DEFAULT ''"},
 }};
 
 bool Step(QSqlDatabase& db, int to, QString& why) {
