@@ -5,7 +5,6 @@
 std::unique_ptr<SoundStream> SoundStream::Open(const std::string& soundFolder) {
   std::unique_ptr<AudioDevice> device = AudioDevice::Open();
   if (!device) return nullptr;
-  device->Pause();
   return std::unique_ptr<SoundStream>(new SoundStream(std::move(device), soundFolder));
 }
 
@@ -15,7 +14,7 @@ std::unique_ptr<SoundStream> SoundStream::Open(const std::string& soundFolder) {
 void SoundStream::Play(SoundEffect effect) {
   const ALuint sound = bank_.Sound(effect);
   if (sound == 0) return;
-  Wake();
+  resting_.Sounding(kHeardAfter + bank_.Length(effect));
   constexpr int kAttempts = 3;
   for (int attempt = 1;; ++attempt) {
     const AudioDevice::Timing before = device_->Now();
