@@ -24,13 +24,14 @@ constexpr const char* kTeamRecords =
     "FROM matches WHERE finished = 1 GROUP BY team2) "
     "GROUP BY team ORDER BY sum(played) DESC, team";
 
-// Every innings, best first: the two sides' totals each read down an index of
-// their own and merged, so only the rows shown are read.
+// Every innings of a finished match, best first (an abandoned match's side that
+// never batted made no total): the two sides' totals each read down an index
+// of their own and merged, so only the rows shown are read.
 constexpr const char* kHighestTotals =
     "SELECT team1_runs, team1_wickets, team1, team2, date(started_at, 'localtime'), started_at "
-    "FROM matches UNION ALL "
+    "FROM matches WHERE finished = 1 UNION ALL "
     "SELECT team2_runs, team2_wickets, team2, team1, date(started_at, 'localtime'), started_at "
-    "FROM matches ORDER BY 1 DESC, 2, 6 LIMIT %1";
+    "FROM matches WHERE finished = 1 ORDER BY 1 DESC, 2, 6 LIMIT %1";
 
 }  // namespace
 

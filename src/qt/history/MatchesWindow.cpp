@@ -82,6 +82,7 @@ QTableView* MatchesWindow::NewSortedTable(RecordTable* table) {
   QTableView* view = NewTable(sorted);
   view->setSortingEnabled(true);
   view->sortByColumn(-1, Qt::AscendingOrder);  // as read: best first
+  view->resizeColumnsToContents();             // every column in sight
   return view;
 }
 

@@ -93,8 +93,9 @@ TEST_F(Records, CtrlEndReachesTheOldestMatch) {
   EXPECT_EQ(Cell(window.Matches(), window.Matches()->currentIndex().row(), records::kId), "1");
 }
 
-// Only finished matches count; a tie is drawn for both sides.
-TEST_F(Records, TeamTableCountsFinishedMatches) {
+// Only finished matches count, in the records and the totals; a tie is drawn
+// for both sides.
+TEST_F(Records, RecordsCountFinishedMatches) {
   MatchesWindow window(store.Database(), {});
   const QTableView* teams = window.Teams();
   std::map<QString, QString> line;
@@ -107,6 +108,7 @@ TEST_F(Records, TeamTableCountsFinishedMatches) {
   EXPECT_EQ(line["Rooks"], "2 1 1 0 41 20");
   EXPECT_EQ(line["Larks"], "1 0 0 1 25 25");
   EXPECT_EQ(Cell(window.Highest(), 0, 0), "41");
+  EXPECT_EQ(window.Highest()->model()->rowCount(), 6);
 }
 
 // Sorted by a heading, the list's selection still names its own match.
