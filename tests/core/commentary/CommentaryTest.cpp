@@ -3,35 +3,12 @@
 #include <initializer_list>
 #include <string>
 
+#include "GameEvents.h"
 #include "core/commentary/Commentary.h"
 
 namespace {
 
-GameEvent Event(EventKind kind) {
-  GameEvent event;
-  event.kind = kind;
-  return event;
-}
-
-// A shot as the game tells it, with the outcome it earned.
-GameEvent Shot(int code, int timingLine, int danger, const char* earned) {
-  GameEvent event = Event(EventKind::ShotPlayed);
-  event.shot = code, event.timingLine = timingLine, event.danger = danger;
-  event.outcome = OutcomeOf(earned);
-  return event;
-}
-
-GameEvent OutOfWindow(bool early) {
-  GameEvent event = Event(EventKind::ShotMissedWindow);
-  event.early = early;
-  return event;
-}
-
-GameEvent Scored(int runs, bool wicket = false, bool wide = false) {
-  GameEvent event = Event(EventKind::BallScored);
-  event.runs = runs, event.wicket = wicket, event.wide = wide;
-  return event;
-}
+using namespace game_events;
 
 const GameEvent kStumps = Event(EventKind::StumpsHit);
 const GameEvent kBatHit = Event(EventKind::BatHit);
@@ -50,41 +27,41 @@ TEST(CommentaryLastBall, SaysEveryKindOfBallAndWhy) {
     std::string line;
   };
   const Case cases[] = {
-      {{Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)},
+      {{Shot(1, 9, 2, "4 Runs"), kBatHit, Scored("4 Runs")},
        "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
-      {{Shot(2, 5, 2, "1 Run"), kBatHit, Scored(1)},
+      {{Shot(2, 5, 2, "1 Run"), kBatHit, Scored("1 Run")},
        "1 run \u2014 Leg glance, timing and line 5 against danger 2: good for a single"},
-      {{Shot(3, 7, 2, "2 Runs"), kBatHit, Scored(2)},
+      {{Shot(3, 7, 2, "2 Runs"), kBatHit, Scored("2 Runs")},
        "2 runs \u2014 Hook, timing and line 7 against danger 2: good for two"},
-      {{Shot(4, 8, 2, "3 Runs"), kBatHit, Scored(3)},
+      {{Shot(4, 8, 2, "3 Runs"), kBatHit, Scored("3 Runs")},
        "3 runs \u2014 Square cut, timing and line 8 against danger 2: good for three"},
-      {{Shot(1, 4, 2, "No Run"), kBatHit, Scored(0)},
+      {{Shot(1, 4, 2, "No Run"), kBatHit, Scored("No Run")},
        "Dot ball \u2014 Drive, timing and line 4 against danger 2: hit, but no run in it"},
-      {{Shot(0, 5, 2, "No Run"), kBatHit, Scored(0)},
+      {{Shot(0, 5, 2, "No Run"), kBatHit, Scored("No Run")},
        "Dot ball \u2014 Defensive, timing and line 5 against danger 2: blocked"},
-      {{Scored(0)}, "Dot ball \u2014 left alone"},
-      {{Event(EventKind::Wide), Scored(1, false, true)},
+      {{Scored("")}, "Dot ball \u2014 left alone"},
+      {{Event(EventKind::Wide), Scored("Wide")},
        "Wide \u2014 a run to the batsmen, and the ball is bowled again"},
-      {{kStumps, Scored(0, true)}, "Bowled! \u2014 left alone"},
-      {{Shot(1, 1, 4, ""), kStumps, Scored(0, true)},
+      {{kStumps, Scored("Your OUT!!!")}, "Bowled! \u2014 left alone"},
+      {{Shot(1, 1, 4, ""), kStumps, Scored("Your OUT!!!")},
        "Bowled! \u2014 Drive, timing and line 1 against danger 4: no contact"},
-      {{Shot(1, 2, 3, "Caught Out"), kBatHit, Scored(0, true)},
+      {{Shot(1, 2, 3, "Caught Out"), kBatHit, Scored("Caught Out")},
        "Caught! \u2014 Drive, timing and line 2 against danger 3: edged up for a catch"},
-      {{Shot(0, 3, 3, "Caught Out"), kBatHit, Scored(0, true)},
+      {{Shot(0, 3, 3, "Caught Out"), kBatHit, Scored("Caught Out")},
        "Caught! \u2014 Defensive, timing and line 3 against danger 3: edged up for a catch"},
-      {{kPads, Scored(0)}, "Stopped by the pads"},
-      {{kPads, OutOfWindow(false), Scored(0)},
+      {{kPads, Scored("")}, "Stopped by the pads"},
+      {{kPads, OutOfWindow(false), Scored("")},
        "Stopped by the pads \u2014 Too late: the ball had gone past"},
-      {{Shot(4, 0, 5, ""), Scored(0)},
+      {{Shot(4, 0, 5, ""), Scored("")},
        "Played and missed \u2014 Square cut, timing and line 0 against danger 5: no contact"},
-      {{Shot(0, 2, 3, ""), Scored(0)},
+      {{Shot(0, 2, 3, ""), Scored("")},
        "Played and missed \u2014 Defensive, timing and line 2 against danger 3: no contact"},
-      {{OutOfWindow(true), Scored(0)}, "Dot ball \u2014 Too early: the ball was not there yet"},
-      {{OutOfWindow(false), Scored(0)}, "Dot ball \u2014 Too late: the ball had gone past"},
-      {{OutOfWindow(true), kStumps, Scored(0, true)},
+      {{OutOfWindow(true), Scored("")}, "Dot ball \u2014 Too early: the ball was not there yet"},
+      {{OutOfWindow(false), Scored("")}, "Dot ball \u2014 Too late: the ball had gone past"},
+      {{OutOfWindow(true), kStumps, Scored("Your OUT!!!")},
        "Bowled! \u2014 Too early: the ball was not there yet"},
       // an early press, then the shot in the window: the shot is what counted
-      {{OutOfWindow(true), Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)},
+      {{OutOfWindow(true), Shot(1, 9, 2, "4 Runs"), kBatHit, Scored("4 Runs")},
        "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
   };
   for (const Case& c : cases) {
@@ -100,7 +77,7 @@ TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
   commentary.OnEvent(Shot(1, 9, 2, "4 Runs"));
   commentary.OnEvent(Event(EventKind::BatHit));
   EXPECT_EQ(commentary.Lines()[1], "") << "said before the ball has ended";
-  commentary.OnEvent(Scored(4));
+  commentary.OnEvent(Scored("4 Runs"));
   commentary.OnEvent(Event(EventKind::RunUpStarted));
   EXPECT_EQ(commentary.Lines()[1].substr(0, 5), "FOUR!") << "kept through the next run-up";
   commentary.OnEvent(Event(EventKind::BallReleased));
@@ -109,10 +86,10 @@ TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
 
 TEST(CommentaryLastBall, ForgetsTheLastBallsShotAtTheNextRelease) {
   Commentary commentary;
-  PlayBall(commentary, {Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)});
-  EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
-  PlayBall(commentary, {kPads, Scored(0)});
-  EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
+  PlayBall(commentary, {Shot(1, 9, 2, "4 Runs"), kBatHit, Scored("4 Runs")});
+  EXPECT_EQ(PlayBall(commentary, {Scored("")}), "Dot ball \u2014 left alone");
+  PlayBall(commentary, {kPads, Scored("")});
+  EXPECT_EQ(PlayBall(commentary, {Scored("")}), "Dot ball \u2014 left alone");
 }
 
 PlaySituation Situation(bool againstComputer, bool firstInnings) {
@@ -253,7 +230,7 @@ TEST(CommentaryMatchLine, TheResultOnceTheMatchHasEnded) {
 TEST(CommentaryMatchLine, ResetForgetsTheMatchBefore) {
   Commentary commentary;
   commentary.Update(Score(Situation(false, false), 23, 2, 24, 3));
-  PlayBall(commentary, {Scored(4)});
+  PlayBall(commentary, {Scored("4 Runs")});
   commentary.OnEvent(Event(EventKind::MatchEnded));
   commentary.Reset();
   const CommentaryLines& lines = commentary.Update(Situation(false, true));

@@ -150,46 +150,6 @@ TEST(EventStream, EachKindOfBallTellsItsEventsInPlayOrder) {
   for (const auto& [kind, names] : expected) EXPECT_GT(seen[kind], 0) << "no ball was " << kind;
 }
 
-TEST(EventStream, ABallScoredTellsItsWorthAndTheBoardAfterIt) {
-  fakes::Rig rig;
-  Tape tape(rig.game);
-  rig.game.Events.Listen(tape);
-  PlayMatch(rig, tape, 7, "4");
-  const struct {
-    Outcome outcome;
-    int runs;
-    bool wicket, wide;
-  } worth[] = {{Outcome::Wide, 1, false, true},      {Outcome::None, 0, false, false},
-               {Outcome::NoRun, 0, false, false},    {Outcome::OneRun, 1, false, false},
-               {Outcome::TwoRuns, 2, false, false},  {Outcome::ThreeRuns, 3, false, false},
-               {Outcome::FourRuns, 4, false, false}, {Outcome::Caught, 0, true, false},
-               {Outcome::Bowled, 0, true, false}};
-  int balls = 0;
-  for (const auto& [event, field, shotSeen] : tape.told) {
-    if (event.kind == EventKind::BallReleased) {
-      EXPECT_EQ(std::tuple(event.pace, event.pitchX, event.pitchY),
-                std::tuple(int{field.DeliveryPace}, int{field.PitchX}, int{field.PitchY}));
-    }
-    if (event.kind != EventKind::BallScored) continue;
-    ++balls;
-    const bool first = field.FirstInnings;
-    EXPECT_EQ(event.firstInnings, first);
-    EXPECT_EQ(event.teamRuns, first ? field.Team1Runs : field.Team2Runs);
-    EXPECT_EQ(event.teamWickets, first ? field.Team1Wickets : field.Team2Wickets);
-    EXPECT_EQ(event.crossX, field.BallCrossX);
-    bool known = false;
-    for (const auto& w : worth) {
-      if (w.outcome != event.outcome) continue;
-      known = true;
-      EXPECT_EQ(std::tuple(event.runs, event.wicket, event.wide),
-                std::tuple(w.runs, w.wicket, w.wide))
-          << TextOf(event.outcome);
-    }
-    EXPECT_TRUE(known) << TextOf(event.outcome);
-  }
-  EXPECT_GT(balls, 40);
-}
-
 // The tenth wicket and the last ball of the match close their innings on the
 // ball itself: ball_scored, then innings_ended, then (at the end) match_ended
 // with the result dialog's line, all in the same tick.

@@ -7,14 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "../scorecard/ScoringEvents.h"
 #include "core/scorecard/BallByBall.h"
 #include "core/scoring/Scoring.h"
 #include "fakes/Fakes.h"
 
 namespace {
-
-using namespace scoring_events;
 
 const std::vector<std::string> kOutcomes = {
     "Wide", "No Run", "", "1 Run", "2 Runs", "3 Runs", "4 Runs", "Caught Out", "Your OUT!!!"};
@@ -31,15 +28,15 @@ constexpr Walk kWalks[] = {{"3", 1}, {"5", 2}, {"50", 4}, {"50", 5}, {"0", 3}, {
 TEST(BoardAgreement, AfterEveryBallTheBookShowsWhatTheBoardShows) {
   for (const Walk& walk : kWalks) {
     SCOPED_TRACE(std::string("limit ") + walk.overLimit + " stride " + std::to_string(walk.stride));
-    fakes::Rig rig;
-    rig.forms.SetText(TextBox::Text3, walk.overLimit);
-    MatchState& s = rig.game.S;
+    fakes::MatchRig rig;
+    rig.panel.SetText(TextBox::Text3, walk.overLimit);
+    MatchState& s = rig.S;
     s.FirstInnings = true;
     scorecard::BallByBall book;
-    rig.game.Events.Listen(book);
+    rig.events.Listen(book);
     for (int i = 0; s.FirstInnings && i < 1000; ++i) {
       s.OutcomeText = kOutcomes[(i * walk.stride + i / 9) % kOutcomes.size()];
-      ScoreBall(rig.game.M);
+      ScoreBall(rig.match);
       const auto& innings = book.Innings(1);
       ASSERT_EQ(innings.runs, s.Team1Runs);
       ASSERT_EQ(innings.wickets, s.Team1Wickets);
