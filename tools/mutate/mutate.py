@@ -7,8 +7,10 @@ test fails (or hangs, or crashes); it survives when every test passes. Mutants
 marked `equivalent:` behave exactly like the game and are skipped, with their
 reason printed.
 
-Each mutant is tried in two steps, the second only if the first kills nothing:
+Each mutant is tried in three steps, each only if the one before kills nothing:
   unit   build and run the core unit test programs (tests/core), quick;
+  match  build the replay driver, the soak and the end-to-end tests and run
+         them: the golden traces, the soak, tests/e2e (whole matches);
   suite  build everything and run the whole suite: ctest -LE bench.
 
     tools/mutate/mutate.py                 every mutant; writes last-result.txt
@@ -136,6 +138,23 @@ class Runner:
                 return "killed", f"unit: {program} {what}"
         return None
 
+    def match(self):
+        """Runs whole matches: the golden traces, the soak and the end-to-end tests."""
+        ok, out = self.build_targets(["gallowby-replay", "gallowby-soak", "test_e2e"])
+        if not ok:
+            return "build", out
+        status, out = run(["ctest", "--test-dir", str(self.build), "-R", "^(golden_|soak_)",
+                           "-j", self.jobs, "--timeout", str(SUITE_TIMEOUT)])
+        if status != 0:
+            failed = re.findall(r"^\s*\d+ - (\S+) \((?!Not Run|Disabled|Skipped)[^)]*\)", out, re.M)
+            return "killed", "match: " + (", ".join(failed[:3]) or f"ctest exit {status}")
+        status, out = run([str(self.build / "bin" / "test_e2e"), "--gtest_brief=1"],
+                          timeout=SUITE_TIMEOUT, cwd=self.build / "bin")
+        if status != 0:
+            failed = re.findall(r"\[  FAILED  \] (\S+\.\S+)", out)
+            return "killed", "match: test_e2e " + (failed[0] if failed else f"exit {status}")
+        return None
+
     def suite(self):
         ok, out = self.build_targets()
         if not ok:
@@ -150,7 +169,7 @@ class Runner:
         return "killed", "suite: " + (shown or f"ctest exit {status}")
 
     def try_mutant(self, m):
-        for step in (self.unit, self.suite):
+        for step in (self.unit, self.match, self.suite):
             outcome = step()
             if outcome is None:
                 continue
@@ -243,6 +262,7 @@ def main():
     if not Path(args.build, "CMakeCache.txt").is_file():
         sys.exit(f"no build in {args.build}: configure it first")
 
+    os.environ.setdefault("QT_QPA_PLATFORM", "offscreen")  # the end-to-end tests run headless
     os.nice(19)  # the machine is shared: build and test at the lowest priority
     signal.signal(signal.SIGTERM, interrupted)
     files = sorted({m.file for m in live})
