@@ -7,7 +7,8 @@ test fails (or hangs, or crashes); it survives when every test passes. Mutants
 marked `equivalent:` behave exactly like the game and are skipped, with their
 reason printed.
 
-Each mutant is tried in three steps, each only if the one before kills nothing:
+Each mutant is tried in steps, each only if the ones before kill nothing:
+  own    build and run the core test program of the mutated file's folder;
   unit   build and run the core unit test programs (tests/core), quick;
   match  build the replay driver, the soak and the end-to-end tests and run
          them: the golden traces, the soak, tests/e2e (whole matches);
@@ -39,6 +40,8 @@ ROOT = HERE.parent.parent
 MUTANTS = HERE / "mutants.txt"
 FULL_RESULT = HERE / "last-result.txt"
 SUBSET_RESULT = HERE / "last-subset-result.txt"
+# The test program of a folder of src/core, where it is not test_<folder>.
+OWN_PROGRAM = {"match": "test_game", "input": "test_game", "ports": "test_game"}
 UNIT_TIMEOUT = 120   # seconds for one core test program; a hang counts as a kill
 SUITE_TIMEOUT = 300  # seconds for any one ctest test
 
@@ -124,12 +127,19 @@ class Runner:
         status, out = run(cmd)
         return status == 0, out
 
-    def unit(self):
+    def own(self, m):
+        """Runs the core test program of the mutated file's folder, if there is one."""
+        folder = Path(m.file).parent.name
+        program = OWN_PROGRAM.get(folder, f"test_{folder}")
+        return self.unit(m, [program]) if program in self.programs else None
+
+    def unit(self, m=None, programs=None):
         """Runs the core test programs; returns the first failure, or None."""
-        ok, out = self.build_targets(self.programs)
+        programs = programs or self.programs
+        ok, out = self.build_targets(programs)
         if not ok:
             return "build", out
-        for program in self.programs:
+        for program in programs:
             status, out = run([str(self.build / "bin" / program), "--gtest_brief=1"],
                               timeout=UNIT_TIMEOUT, cwd=self.build / "bin")
             if status != 0:
@@ -138,7 +148,7 @@ class Runner:
                 return "killed", f"unit: {program} {what}"
         return None
 
-    def match(self):
+    def match(self, m=None):
         """Runs whole matches: the golden traces, the soak and the end-to-end tests."""
         ok, out = self.build_targets(["gallowby-replay", "gallowby-soak", "test_e2e"])
         if not ok:
@@ -155,7 +165,7 @@ class Runner:
             return "killed", "match: test_e2e " + (failed[0] if failed else f"exit {status}")
         return None
 
-    def suite(self):
+    def suite(self, m=None):
         ok, out = self.build_targets()
         if not ok:
             return "build", out
@@ -169,8 +179,8 @@ class Runner:
         return "killed", "suite: " + (shown or f"ctest exit {status}")
 
     def try_mutant(self, m):
-        for step in (self.unit, self.match, self.suite):
-            outcome = step()
+        for step in (self.own, self.unit, self.match, self.suite):
+            outcome = step(m)
             if outcome is None:
                 continue
             kind, detail = outcome
