@@ -60,6 +60,10 @@ TEST(ScoreBall, EachOutcomeCountsForTheSideBattingAndNearMissesForNothing) {
       EXPECT_EQ(
           std::tuple(first ? s.Team2Runs : s.Team1Runs, first ? s.Team2Wickets : s.Team1Wickets),
           std::tuple(10, 3));
+      const GameEvent& told = sc.rig.told.heard.at(0);  // the board after the ball, told
+      EXPECT_EQ(
+          std::tuple(told.teamRuns, told.teamWickets),
+          std::tuple(first ? s.Team1Runs : s.Team2Runs, first ? s.Team1Wickets : s.Team2Wickets));
     }
   }
 }

@@ -1,8 +1,9 @@
 // One tick of the match on its own, without a Game: what it moves and tells in
 // each phase of a ball, and what it asks of the world. The whole picture of
 // every tick of a match is guarded by the golden traces (tests/golden); here
-// are the rules those matches do not reach: the bowling difficulties other
-// than "Easy", a bowled batsman, a pace changed during the run-up.
+// are the rules those matches do not reach: scores that differ side to side,
+// a spot nobody fixed, the bowling difficulties other than "Easy", a bowled
+// batsman, a pace changed during the run-up.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -61,6 +62,38 @@ TEST(GameTick, TheCursorIsSteeredInEachBowlingDifficulty) {
     rig.Tick();
     EXPECT_EQ(rig.S.BowlCursorY, c.cursorY) << static_cast<int>(c.bowling) << " " << c.firstInnings;
   }
+}
+
+// The batting side's score and the overs top right; in the second innings team
+// 1's total to beat beneath. Each side shows its own name, runs and wickets.
+TEST(GameTick, ScoreLinesShowEachSidesOwnNumbers) {
+  TickRig rig;
+  rig.panel.SetText(TextBox::Text1, "Lions");
+  rig.panel.SetText(TextBox::Text2, "Tigers");
+  MatchState& s = rig.S;
+  s.FirstInnings = false;  // team 2 batting, team 1's total to beat beneath
+  s.Team1Runs = 57, s.Team1Wickets = 3, s.Team2Runs = 41, s.Team2Wickets = 7;
+  s.OversBowled = 4, s.BallsInOver = 2;
+  rig.Tick();
+  std::vector<std::string> texts;
+  for (const auto& call : rig.display.calls)
+    if (call.op == "DrawText") texts.push_back(std::get<std::string>(call.args[0]));
+  ASSERT_GE(texts.size(), 3u);
+  EXPECT_EQ(std::vector<std::string>(texts.end() - 3, texts.end()),
+            (std::vector<std::string>{"Tigers  41/7", "4.2 Overs", "Lions  57/3"}));
+}
+
+// Nobody fixed the spot during the run-up: the release fixes it around the
+// cursor (250, 250) + 29.
+TEST(GameTick, TheReleaseFixesTheSpotNobodyAimed) {
+  TickRig rig{Option::OptionBOWLe};
+  MatchState& s = rig.S;
+  s.RunUpStarted = true, s.RunUpCounter = 60, s.BallPace = 2;
+  rig.Tick();
+  EXPECT_TRUE(s.BallBowled);
+  EXPECT_TRUE(s.PitchChosen);
+  EXPECT_NEAR(s.PitchX, 279, 6);
+  EXPECT_NEAR(s.PitchY, 279, 5);
 }
 
 // "Simulation" bowling: on run-up tick 30 the cursor jumps up the pitch by pace,
