@@ -22,15 +22,16 @@
 
 #include "Stats.h"
 #include "TimingProbe.h"
+#include "audio/Loudspeaker.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
 #include "qt/display/QtPictures.h"
+#include "qt/files/GameDataFolder.h"
 #include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/sound/QtSoundOutput.h"
 
 namespace {
 
@@ -41,7 +42,7 @@ struct Wiring {
   QtClock clock;
   QtEventPump pump;
   Game game{Ports{&forms, &timer, &pictures, &clock, &pump}};
-  QtSoundOutput loudspeaker;
+  Loudspeaker loudspeaker{SoundFolder(GameDataFolder()).toStdString()};
   MatchAudience audience{game, {forms, loudspeaker, forms}};
 };
 

@@ -12,7 +12,9 @@
 # just big enough for the field and its strip at that many times their size,
 # under a window manager (openbox). Needs Xvfb and xdotool (and openbox for
 # --factor). Exits 0 whenever it could measure, whatever the figures; 1 if
-# the game did not start, or Begin or F11 did nothing.
+# the game did not start, or Begin or F11 did nothing. With pulseaudio
+# installed the game plays its sound into a PulseAudio server of the script's
+# own (a null sink), so the figures include the sound; without, it plays silent.
 set -euo pipefail
 
 seconds=20
@@ -42,9 +44,13 @@ done
 xvfb_pid=""
 wm_pid=""
 game_pid=""
+pulse_pid=""
 log=$(mktemp)
+pulse_dir=$(mktemp -d)
 cleanup() {
   [[ -n "$game_pid" ]] && kill "$game_pid" 2>/dev/null || true
+  [[ -n "$pulse_pid" ]] && kill "$pulse_pid" 2>/dev/null || true
+  rm -rf "$pulse_dir"
   [[ -n "$wm_pid" ]] && kill "$wm_pid" 2>/dev/null || true
   if [[ -n "$xvfb_pid" ]]; then
     kill "$xvfb_pid" 2>/dev/null || true
@@ -55,9 +61,10 @@ cleanup() {
 trap cleanup EXIT
 
 # A virtual X server on a display number nobody is using (tried from a random
-# start, so runs side by side do not collide), up and answering.
+# start, so runs side by side do not collide; GALLOWBY_DISPLAY=N asks for N),
+# up and answering.
 start_xvfb() {
-  local n=$(( 100 + RANDOM % 800 ))
+  local n=${GALLOWBY_DISPLAY:-$(( 100 + RANDOM % 800 ))}
   [[ -e /tmp/.X11-unix/X$n || -e /tmp/.X$n-lock ]] && return 1
   # -noreset: a server resetting as its last client leaves refuses the next one.
   Xvfb ":$n" -screen 0 "$screen" -nolisten tcp -noreset >/dev/null 2>&1 &
@@ -81,6 +88,20 @@ if (( factor > 1 )); then
   sleep 1
 fi
 unset QT_QPA_PLATFORM
+
+# A sound server for the game alone, answering on a socket of its own.
+sound="silent (pulseaudio is not installed)"
+if command -v pulseaudio >/dev/null; then
+  HOME=$pulse_dir XDG_RUNTIME_DIR=$pulse_dir XDG_CONFIG_HOME=$pulse_dir \
+    pulseaudio --daemonize=no --system=no -n --exit-idle-time=-1 --use-pid-file=no \
+    --log-level=error -L module-null-sink \
+    -L "module-native-protocol-unix auth-anonymous=1 socket=$pulse_dir/native" >/dev/null 2>&1 &
+  pulse_pid=$!
+  for _ in $(seq 100); do [[ -S "$pulse_dir/native" ]] && break; sleep 0.05; done
+  export PULSE_SERVER="unix:$pulse_dir/native"
+  sound="into a null sink of a PulseAudio server of its own"
+fi
+echo "sound: $sound"
 
 now_ns() { date +%s%N; }
 # utime + stime of a process, in clock ticks (fields 14 and 15 after the name).

@@ -25,6 +25,9 @@ Options:
       --version       show the version and the licence, and exit
       --check-files   check that the bitmaps and sounds are in the game's
                       data folder and readable, name any that is not, and exit
+      --watch FILE    watch a kept match (a script the game wrote) first:
+                      Space pauses, 2 and 4 play faster, 1 at its pace,
+                      Escape stops watching
       --quit-after MS close the program after MS milliseconds (for tests)
 
 The manual page gallowby(6) tells more.
@@ -42,7 +45,7 @@ std::optional<int> Milliseconds(std::string_view text) {
 }
 
 Command Refused(std::string line) {
-  return Command{CommandAction::Refuse, std::nullopt,
+  return Command{CommandAction::Refuse, std::nullopt, std::nullopt,
                  "gallowby: " + std::move(line) + " (try 'gallowby --help')"};
 }
 
@@ -79,6 +82,9 @@ Command ParseCommandLine(std::span<const std::string_view> args) {
     if (arg == "--quit-after") {
       const bool last = i + 1 == args.size();
       command = ReadQuitAfter(command, last ? std::nullopt : std::optional(args[++i]));
+    } else if (arg == "--watch") {
+      if (i + 1 == args.size()) return Refused("option '--watch' needs a file");
+      command.watchFile = std::string(args[++i]);
     } else if (arg.starts_with("--quit-after=")) {
       command = ReadQuitAfter(command, arg.substr(arg.find('=') + 1));
     } else if (arg.starts_with('-')) {

@@ -1,7 +1,7 @@
 #pragma once
 // What the command line asks of the program, read before any window opens:
-// play (the default), print the help or the version, check the installed
-// files, or refuse an option it does not know. Plain C++, no Qt.
+// play (the default, after watching a kept match if asked), print the help or the version, check
+// the installed files, or refuse an option it does not know. Plain C++, no Qt.
 
 #include <optional>
 #include <span>
@@ -12,8 +12,9 @@ enum class CommandAction { Play, Help, Version, CheckFiles, Refuse };
 
 struct Command {
   CommandAction action = CommandAction::Play;
-  std::optional<int> quitAfterMs;  // --quit-after: close the forms after this long
-  std::string error;               // for Refuse: the one line to print
+  std::optional<int> quitAfterMs;        // --quit-after: close the forms after this long
+  std::optional<std::string> watchFile;  // --watch: a kept match to watch first
+  std::string error;                     // for Refuse: the one line to print
 };
 
 namespace command_line {

@@ -2,11 +2,12 @@
 
 #include <QDir>
 
+#include "audio/WavFile.h"
 #include "core/model/Bitmaps.h"
 #include "core/model/RuntimeError.h"
 #include "core/model/SoundEffect.h"
 #include "qt/display/QtPictures.h"
-#include "qt/sound/WavCheck.h"
+#include "qt/files/GameDataFolder.h"
 
 namespace {
 
@@ -28,10 +29,11 @@ void CheckBitmaps(const QString& folder, QStringList& troubles) {
 }
 
 void CheckSounds(const QString& folder, QStringList& troubles) {
-  const QDir sounds(QDir(folder).filePath(QStringLiteral("sounds")));
+  const QDir sounds(SoundFolder(folder));
   for (const SoundEffectInfo& info : kSoundEffects) {
     const QString path = sounds.filePath(FromView(info.file));
-    if (!IsPlayableWav(path)) troubles << path + QStringLiteral(": missing or not a PCM WAV file");
+    if (!ReadWav(path.toStdString()))
+      troubles << path + QStringLiteral(": missing or not a PCM WAV file");
   }
 }
 

@@ -6,20 +6,27 @@
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <fstream>
+#include <iterator>
 #include <string_view>
 #include <vector>
 
 #include "app/CommandLine.h"
 #include "app/GameFiles.h"
+#include "audio/Loudspeaker.h"
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
+#include "core/journal/KeptScript.h"
 #include "qt/display/QtPictures.h"
 #include "qt/files/GameDataFolder.h"
+#include "qt/forms/OptionsForm.h"
 #include "qt/forms/QtClock.h"
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/forms/QtTimer.h"
-#include "qt/sound/QtSoundOutput.h"
+#include "qt/history/HistoryStore.h"
+#include "qt/history/MatchesWindow.h"
+#include "qt/history/Watcher.h"
 
 namespace {
 
@@ -55,6 +62,44 @@ std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
   return std::nullopt;
 }
 
+// Watches a kept match; a script that cannot be read is named (`from`) with
+// its first bad line, and nothing of it is played.
+void Watch(KeptScript script, const std::string& from, QtForms& forms, Pictures& pictures,
+           SoundOutput& sound) {
+  if (script.problem) {
+    const std::string message = "Cannot watch " + from + ": " + *script.problem;
+    std::fprintf(stderr, "gallowby: %s\n", message.c_str());
+    forms.MessageBox(message);
+    return;
+  }
+  Watcher(std::move(script), pictures, sound).Run();
+}
+
+// Watches a kept match first, if asked.
+void WatchFirst(const std::string& file, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
+  std::ifstream in(file, std::ios::binary);
+  std::string text;
+  if (in) text.assign(std::istreambuf_iterator<char>(in), {});
+  Watch(in ? ReadKeptScript(text) : KeptScript{{}, "cannot be read"}, file, forms, pictures, sound);
+}
+
+// The Matches window, over the panel; the panel waits while a match is watched.
+void ShowMatches(HistoryStore& history, QtForms& forms, Pictures& pictures, SoundOutput& sound) {
+  if (!history.On()) return forms.MessageBox("The match history cannot be read.");
+  OptionsForm* panel = forms.Options();
+  auto* window = new MatchesWindow(
+      history.Database(),
+      [&forms, &pictures, &sound, panel](const std::string& script, const QString& from) {
+        if (panel) panel->setEnabled(false);
+        Watch(ReadKeptScript(script), from.toStdString(), forms, pictures, sound);
+        if (panel) panel->setEnabled(true);
+      },
+      panel);
+  window->setAttribute(Qt::WA_DeleteOnClose);
+  window->setWindowModality(Qt::WindowModal);
+  window->show();
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -75,12 +120,17 @@ int main(int argc, char* argv[]) {
   Game game(Ports{&forms, &timer, &pictures, &clock, &pump});
   timer.OnTick([&game] { game.Timer1_Timer(); });
   forms.Attach(game);
-  QtSoundOutput loudspeaker;
+  Loudspeaker loudspeaker(SoundFolder(GameDataFolder()).toStdString());
+  HistoryStore history(DefaultHistoryFolder(),
+                       [&forms](const std::string& m) { forms.MessageBox(m); });
   // The strip and the scorecard window are the forms'.
   MatchAudience audience(game, {forms, loudspeaker, forms});
+  audience.keeper.SetHistory(&history);
   forms.OnFieldKeyboard([&audience](bool has) { audience.commentary.FieldHasKeyboard(has); });
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
+  forms.OnMatchesClicked([&] { ShowMatches(history, forms, pictures, loudspeaker); });
 
+  if (command.watchFile) WatchFirst(*command.watchFile, forms, pictures, loudspeaker);
   forms.ShowOptions();
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up
   return QApplication::exec();

@@ -7,6 +7,7 @@
 #include "core/game/MapRecovery.h"
 #include "core/game/StartingMarks.h"
 #include "core/model/Bitmaps.h"
+#include "core/ports/ChosenButtons.h"
 #include "core/tick/FrameTables.h"
 
 namespace fakes {
@@ -17,14 +18,6 @@ std::string Lower(std::string s) {
   return s;
 }
 
-// Selecting a button clears the others of its frame.
-template <typename Meaning, std::size_t N>
-void SelectIn(std::set<Option>& selected, const std::array<OptionButton<Meaning>, N>& frame,
-              Option option) {
-  const auto in = [option](const OptionButton<Meaning>& b) { return b.control == option; };
-  if (std::none_of(frame.begin(), frame.end(), in)) return;
-  for (const OptionButton<Meaning>& button : frame) selected.erase(button.control);
-}
 }  // namespace
 
 // ---- FakeForms ----
@@ -78,11 +71,7 @@ void FakeForms::MessageBox(const std::string& text) {
 }
 
 void FakeForms::Select(Option option) {
-  SelectIn(selected, kGameTypeButtons, option);
-  SelectIn(selected, kBattingButtons, option);
-  SelectIn(selected, kBowlingButtons, option);
-  SelectIn(selected, kComputerButtons, option);
-  selected.insert(option);
+  chosen::Choose(selected, option);
 }
 
 // ---- FakePictures ----

@@ -83,6 +83,7 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{{"--quit-after"},
                 "gallowby: option '--quit-after' needs a number of milliseconds (try 'gallowby "
                 "--help')"},
+        Refused{{"--watch"}, "gallowby: option '--watch' needs a file (try 'gallowby --help')"},
         Refused{{"--quit-after", "soon"},
                 "gallowby: 'soon' is not a number of milliseconds (try 'gallowby --help')"},
         Refused{{"--quit-after", "-5"},
@@ -96,6 +97,11 @@ INSTANTIATE_TEST_SUITE_P(
         Refused{
             {"--quit-after", "99999999999"},
             "gallowby: '99999999999' is not a number of milliseconds (try 'gallowby --help')"}));
+
+TEST(CommandLine, WatchNamesItsFile) {
+  EXPECT_EQ(Parse({"--watch", "my match.replay"}).watchFile, "my match.replay");
+  EXPECT_EQ(Parse({"--watch", "m.replay"}).action, CommandAction::Play);
+}
 
 // The version alone on the first line, for scripts; the licence after it.
 TEST(CommandLineTexts, VersionComesFirstThenTheLicence) {

@@ -2,18 +2,22 @@
 
 #include <iostream>
 #include <map>
+#include <thread>
 
-#include "ControlNames.h"
 #include "EventJson.h"
 #include "Json.h"
 #include "ScorecardJson.h"
+#include "core/journal/CarriedState.h"
 #include "core/model/FieldGeometry.h"
+#include "core/ports/ControlNames.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/display/QtPictures.h"
+#include "qt/history/HistoryStore.h"
 
-Driver::Driver(std::istream& script, std::ostream& out)
+Driver::Driver(std::istream& script, std::ostream& out, SoundOutput* loudspeaker)
     : script_(script),
       out_(out),
+      loudspeaker_(loudspeaker),
       pictures_(std::make_unique<QtPictures>()),
       game_(Ports{&forms_, &timer_, pictures_.get(), &clock_, this}) {
   forms_.writeLine = [this](const std::string& line) { Emit(line); };
@@ -22,6 +26,10 @@ Driver::Driver(std::istream& script, std::ostream& out)
   lastFrame_.fill(Qt::black);
   game_.Events.Listen(*this);
   audience_.emplace(game_, AudienceOutputs{*this, *this, *this});
+}
+
+Driver::~Driver() {
+  audience_->keeper.SetHistory(nullptr);
 }
 
 // Events are written as they happen; one told inside a tick comes before
@@ -34,6 +42,15 @@ void Driver::OnEvent(const GameEvent& event) {
 void Driver::Play(SoundEffect effect) {
   Emit("{\"sound\":" + json::Quote(std::string(SoundEffectName(effect))) +
        ",\"tick\":" + std::to_string(game_.Events.Tick()) + "}");
+  if (loudspeaker_) loudspeaker_->Play(effect);
+}
+
+void Driver::Prepare() {
+  if (loudspeaker_) loudspeaker_->Prepare();
+}
+
+void Driver::StopAll() {
+  if (loudspeaker_) loudspeaker_->StopAll();
 }
 
 // The record of each innings as it closes: the first at the break, the second
@@ -57,9 +74,10 @@ int Driver::Run() {
       Execute(*command);
       ExitIfNoForm();
     }
-    return 0;
+    return journalFailed_ ? 2 : 0;
   } catch (const DriverStop& stop) {
-    return stop.status;
+    WriteJournal();
+    return journalFailed_ ? 2 : stop.status;
   } catch (const ScriptError& error) {
     out_.flush();
     std::cerr << "gallowby-replay: line " << error.line << ": " << error.message << '\n';
@@ -107,11 +125,27 @@ void Driver::Execute(const Command& c) {
     clock_.ms = Integer(c, c.words[0]) % 86400000;
     return;
   }
+  if (c.verb == "seed") return Seed(c);
+  if (c.verb == "carry") {
+    if (c.words.empty() || !carried::Set(game_.S, c.words[0], c.rest))
+      throw ScriptError{c.line, "carry takes a variable of the match state and its value"};
+    return;
+  }
+  if (c.verb == "close") {
+    ExpectWords(c, 0);
+    if (MatchInPlay()) game_.CloseRequested();
+    return;
+  }
+  if (c.verb == "journal") return SaveJournal(c);
+  if (c.verb == "end") return ExpectWords(c, 0);  // the last line of a kept match
+  if (c.verb == "history") return History(c);
+  if (c.verb == "saved") return Saved(c);
   if (c.verb == "begin") {
     ExpectWords(c, 0);
     return Begin();
   }
   if (c.verb == "tick") return Tick(c);
+  if (c.verb == "pace") return Pace(c);
   if (c.verb == "down") return Key(c, true, false);
   if (c.verb == "up") return Key(c, false, true);
   if (c.verb == "press") return Key(c, true, true);
@@ -128,9 +162,26 @@ void Driver::Execute(const Command& c) {
   throw ScriptError{c.line, "unknown command \"" + c.verb + "\""};
 }
 
+// `seed N`: the random generator's state, as the match journal wrote it at Begin.
+void Driver::Seed(const Command& c) {
+  ExpectWords(c, 1);
+  const std::string& word = c.words[0];
+  try {
+    std::size_t used = 0;
+    const unsigned long long state = std::stoull(word, &used);
+    if (used == word.size() && word[0] != '-') {
+      game_.Rnd = Random(state);
+      return;
+    }
+  } catch (const std::exception&) {
+  }
+  throw ScriptError{c.line, "not a generator state: \"" + word + "\""};
+}
+
 void Driver::Begin() {
   if (!forms_.OptionsLoaded()) return;
   game_.cmdBegin_Click();
+  WriteJournal();
   ticksPending_ = 0;  // what was left of a `tick N` when the match closed is dropped
   keyUpPending_.reset();
 }
@@ -140,6 +191,7 @@ void Driver::Select(const Command& c, bool on) {
   ExpectWords(c, 1);
   if (const auto box = CheckNames().find(c.words[0]); box != CheckNames().end()) {
     if (forms_.OptionsLoaded()) forms_.SetTicked(box->second, on);
+    if (box->second == CheckBox::chkSound && !on) StopAll();  // as the game's Sound box does
     return;
   }
   if (!on) throw ScriptError{c.line, "no check box " + c.words[0]};
@@ -164,10 +216,28 @@ void Driver::Tick(const Command& c) {
   DeliverTick();
 }
 
+// `pace MS`: from here on each tick comes MS milliseconds of real time after
+// the one before, as the game's timer brings them; `pace 0` runs flat out.
+void Driver::Pace(const Command& c) {
+  ExpectWords(c, 1);
+  const long long ms = Integer(c, c.words[0]);
+  if (ms < 0 || ms > 60000) throw ScriptError{c.line, "pace must be 0 to 60000 ms"};
+  pace_ = std::chrono::milliseconds(ms);
+  nextTickDue_ = std::chrono::steady_clock::now();
+}
+
+// A tick that comes late is not caught up on, as with a real timer.
+void Driver::KeepPace() {
+  if (pace_.count() == 0) return;
+  nextTickDue_ = std::max(nextTickDue_ + pace_, std::chrono::steady_clock::now());
+  std::this_thread::sleep_until(nextTickDue_);
+}
+
 // A timer event: only while Timer1 runs with an interval above 0; the clock
 // moves on by the timer's period.
 void Driver::DeliverTick() {
   if (!MatchInPlay() || !timer_.Enabled() || timer_.PeriodMs() == 0) return;
+  KeepPace();
   clock_.Advance(timer_.PeriodMs());
   ++ticksDelivered_;
   inTick_ = true;

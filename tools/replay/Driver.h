@@ -1,10 +1,13 @@
 #pragma once
 // The headless replay driver: the real game core, drawing through the real Qt
 // display surface offscreen and recording every call, driven by a script of
-// clicks, keys and timer ticks, writing what happens as JSON Lines.
+// clicks, keys and timer ticks, writing what happens as JSON Lines. Given a
+// loudspeaker, it also plays the match's effects through it (with `pace`, at
+// the game's own speed).
 
 #include <QImage>
 #include <QPointer>
+#include <chrono>
 #include <memory>
 #include <optional>
 #include <ostream>
@@ -17,6 +20,7 @@
 #include "fakes/Fakes.h"
 
 class DisplayWidget;
+class HistoryStore;
 
 class Driver : public EventPump,
                private EventListener,
@@ -24,7 +28,8 @@ class Driver : public EventPump,
                private SoundOutput,
                private ScorecardOutput {
  public:
-  Driver(std::istream& script, std::ostream& out);
+  Driver(std::istream& script, std::ostream& out, SoundOutput* loudspeaker = nullptr);
+  ~Driver();
   // Runs the script to its end (0), to Escape (0), or to a bad line (2).
   int Run();
 
@@ -35,6 +40,11 @@ class Driver : public EventPump,
   void Execute(const Command& command);
   void ExecuteNext();
   void Begin();
+  void Seed(const Command& command);
+  void SaveJournal(const Command& command);
+  void WriteJournal();
+  void History(const Command& command);
+  void Saved(const Command& command);
   void DeliverTick();
   void DeliverKey(bool down, const Command& command);
   void Print(const Command& command);
@@ -45,6 +55,8 @@ class Driver : public EventPump,
   void Lost(const Command& command);
   void Focus(const Command& command);
   void Tick(const Command& command);
+  void Pace(const Command& command);
+  void KeepPace();
   void Key(const Command& command, bool down, bool up);
   void ExpectWords(const Command& command, std::size_t count) const;
   long long Integer(const Command& command, const std::string& word) const;
@@ -57,8 +69,9 @@ class Driver : public EventPump,
   void Emit(const std::string& line) { out_ << line << '\n'; }
   void OnEvent(const GameEvent& event) override;
   void ShowCommentary(const CommentaryLines& lines) override;
+  void Prepare() override;
   void Play(SoundEffect effect) override;
-  void StopAll() override {}
+  void StopAll() override;
   void ShowScorecard(const scorecard::InningsRecord& first, const scorecard::InningsRecord& second,
                      const std::string& team1, const std::string& team2, bool matchOver) override;
   void CloseScorecard() override {}
@@ -67,6 +80,7 @@ class Driver : public EventPump,
 
   Script script_;
   std::ostream& out_;
+  SoundOutput* loudspeaker_;
   ReplayForms forms_;
   fakes::ManualTimer timer_;
   fakes::FixedClock clock_;
@@ -83,6 +97,12 @@ class Driver : public EventPump,
   long long ticksDelivered_ = 0;
   long long ticksPending_ = 0;
   std::optional<i16> keyUpPending_;
+  std::chrono::milliseconds pace_{0};  // real time between ticks; 0: flat out
+  std::chrono::steady_clock::time_point nextTickDue_;
+  std::string journalFile_;  // where each match's script goes; empty for nowhere
+  int journalLine_ = 0;
+  bool journalFailed_ = false;             // the script ends with status 2
+  std::unique_ptr<HistoryStore> history_;  // none unless `history DIR`
 };
 
 // Thrown to stop the driver from anywhere, with its exit status.

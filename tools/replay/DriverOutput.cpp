@@ -1,10 +1,12 @@
 // What the replay driver writes: display calls, printed values, saved frames.
 #include <QImageWriter>
+#include <fstream>
+#include <iostream>
 
-#include "ControlNames.h"
 #include "Driver.h"
 #include "Json.h"
 #include "StateFields.h"
+#include "core/ports/ControlNames.h"
 #include "qt/display/DisplayWidget.h"
 #include "qt/scorecard/ScorecardWindow.h"
 
@@ -86,6 +88,26 @@ void WritePng(const Command& c, const QImage& picture) {
 }
 
 }  // namespace
+
+// `journal FILE`: from now on each match's script, as the journal wrote it, is
+// written to FILE when the match closes or the script ends in it.
+void Driver::SaveJournal(const Command& c) {
+  journalFile_ = FileName(c);
+  journalLine_ = c.line;
+}
+
+void Driver::WriteJournal() {
+  if (journalFile_.empty() || audience_->journal.Lines().empty()) return;
+  std::ofstream out(journalFile_, std::ios::binary);
+  out << audience_->journal.Script();
+  out.close();
+  if (out) return;
+  // Never thrown: the script may be ending already.
+  std::cerr << "gallowby-replay: line " << journalLine_ << ": cannot write " << journalFile_
+            << '\n';
+  journalFile_.clear();
+  journalFailed_ = true;
+}
 
 void Driver::SaveFrame(const Command& c) {
   WritePng(c, widget_ ? widget_->Frame() : lastFrame_);

@@ -22,8 +22,8 @@ std::optional<Command> Script::Next() {
     auto words = SplitWords(text);
     command.verb = words[0];
     command.words.assign(words.begin() + 1, words.end());
-    if (command.verb == "text" && command.words.size() >= 1) {
-      const std::size_t afterName = 5 + command.words[0].size();  // "text " + NAME
+    if ((command.verb == "text" || command.verb == "carry") && command.words.size() >= 1) {
+      const std::size_t afterName = command.verb.size() + 1 + command.words[0].size();
       command.rest = afterName < text.size() ? text.substr(afterName + 1) : "";
     }
     return command;

@@ -10,7 +10,7 @@ struct Command {
   int line = 0;
   std::string verb;
   std::vector<std::string> words;  // after the verb
-  std::string rest;                // `text`: everything after "text NAME ", kept exactly
+  std::string rest;                // `text`, `carry`: everything after "text NAME ", kept exactly
 };
 
 // A line the driver cannot run: it stops with exit status 2.

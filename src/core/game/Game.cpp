@@ -14,6 +14,7 @@
 namespace {
 constexpr const char* kBadDelay = "Game Delay (ms) must be a whole number from 0 to 32767";
 constexpr const char* kBadOvers = "Number Of Overs must be a number";
+constexpr std::int64_t kMsPerDay = 86400000;
 }  // namespace
 
 Game::Game(Ports ports) : P(ports) {
@@ -36,6 +37,8 @@ void Game::cmdBegin_Click() {
       P.forms->SetBeginEnabled(true);
       return;
     }
+    matchTime_ = P.clock->MillisecondsSinceMidnight();
+    if (inputs_) inputs_->OnBegin(S, Rnd.State(), matchTime_);
     CreateMap(D);
     FillFrameTables(S);
     StartValues();
@@ -84,6 +87,7 @@ void Game::RunMatchLoop() {
 
 void Game::CloseMatch() {
   P.timer->SetEnabled(false);
+  TellClosed();
   D.Display->CloseDisplay();
   ResetScore(S);
   matchRunning_ = false;
@@ -95,6 +99,7 @@ void Game::CloseMatch() {
 // the next Begin, with the player's settings as they were.
 void Game::CloseAfterError(const std::string& description) {
   P.timer->SetEnabled(false);
+  TellClosed();
   try {
     if (D.Display) D.Display->CloseDisplay();
   } catch (const std::exception&) {
@@ -112,6 +117,12 @@ void Game::CloseAfterError(const std::string& description) {
   matchRunning_ = false;
   P.forms->MessageBox(description);
   P.forms->SetBeginEnabled(true);
+}
+
+// Whoever keeps the match hears of its end while the panel still stands.
+void Game::TellClosed() {
+  if (inputs_) inputs_->OnMatchClosed();
+  Events.CloseMatch();
 }
 
 void Game::Command1_Click() {
@@ -134,22 +145,30 @@ void Game::Guarded(F&& handler) {
 
 void Game::Timer1_Timer() {
   Guarded([this] {
+    if (inputs_) inputs_->OnTick();
+    matchTime_ = (matchTime_ + TimerPeriodMs(P.timer->Interval())) % kMsPerDay;
     Events.NextTick();
     GameTick(M, D);
   });
 }
 
 void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
-  if (matchRunning_ && !pendingError_ && overlay_ && overlay_->KeyDown(keyCode, S)) return;
+  if (!matchRunning_ || pendingError_) return;
+  if (inputs_) inputs_->OnKey(true, keyCode);
+  if (overlay_ && overlay_->KeyDown(keyCode, S)) return;
   Guarded([this, keyCode] { KeyDown(M, keyCode); });
 }
 
 void Game::Display_KeyUp(i16 keyCode, i16 /*shift*/) {
+  if (!matchRunning_ || pendingError_) return;
+  if (inputs_) inputs_->OnKey(false, keyCode);
   Guarded([this, keyCode] { KeyUp(M, keyCode); });
 }
 
 void Game::CloseRequested() {
-  if (matchRunning_) S.QuitGame = true;
+  if (!matchRunning_) return;
+  if (inputs_) inputs_->OnCloseRequested();
+  S.QuitGame = true;
 }
 
 void Game::SetTickInterval(i16 milliseconds) {
@@ -157,7 +176,7 @@ void Game::SetTickInterval(i16 milliseconds) {
 }
 
 std::int64_t Game::TimeOfDay() const {
-  return P.clock->MillisecondsSinceMidnight();
+  return matchRunning_ ? matchTime_ : P.clock->MillisecondsSinceMidnight();
 }
 
 void Game::ShowResult(const std::string& line) {

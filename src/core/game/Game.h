@@ -14,6 +14,7 @@
 #include "core/model/MatchState.h"
 #include "core/model/Random.h"
 #include "core/ports/FieldOverlay.h"
+#include "core/ports/MatchInputs.h"
 #include "core/ports/Ports.h"
 
 class Game : public DisplayEvents, private MatchEffects {
@@ -45,6 +46,9 @@ class Game : public DisplayEvents, private MatchEffects {
   // handed to it, and it hears every key before the game.
   // Null for none.
   void SetOverlay(FieldOverlay* overlay) { overlay_ = overlay; }
+  // Who hears every input of a match before the game acts on it (the
+  // journal). Null for nobody.
+  void SetInputListener(MatchInputs* inputs) { inputs_ = inputs; }
 
  private:
   // What the rules ask of the world.
@@ -57,6 +61,7 @@ class Game : public DisplayEvents, private MatchEffects {
   void StartValues();
   void RunMatchLoop();
   void CloseMatch();
+  void TellClosed();
   void CloseAfterError(const std::string& description);
   // Runs a tick or key handler; a run-time error escaping it closes the match.
   template <typename F>
@@ -64,5 +69,10 @@ class Game : public DisplayEvents, private MatchEffects {
 
   bool matchRunning_ = false;
   FieldOverlay* overlay_ = nullptr;
+  MatchInputs* inputs_ = nullptr;
+  // The time of day as the match sees it: read from the clock at Begin, then
+  // moved on by the timer's period each tick, so a match reads the world
+  // outside once and plays the same again from that one value.
+  std::int64_t matchTime_ = 0;
   std::optional<std::string> pendingError_;
 };

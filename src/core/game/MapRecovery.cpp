@@ -15,6 +15,7 @@ void CreateMap(MatchDisplay& d) {
 // match goes on.
 void Game::Display_TileSetLost(i16 index) {
   if (!matchRunning_ || !D.Display) return;
+  if (inputs_) inputs_->OnTileSetLost(index);
   try {
     const auto& tileSets = D.Display->GetTileSets();
     if (index < 0 || static_cast<std::size_t>(index) >= tileSets.size()) RaiseError(kErrSubscript);

@@ -8,8 +8,8 @@
 
 namespace {
 // The order they hear each event in, and so the order of what they show.
-std::array<EventListener*, 4> InOrder(MatchAudience& a) {
-  return {&a.commentary, &a.sound, &a.replay, &a.scorecard};
+std::array<EventListener*, 5> InOrder(MatchAudience& a) {
+  return {&a.commentary, &a.sound, &a.replay, &a.scorecard, &a.keeper};
 }
 }  // namespace
 
@@ -19,13 +19,17 @@ MatchAudience::MatchAudience(Game& game, AudienceOutputs outputs)
       replaySound(replay, soundBox),
       sound(replaySound, FootstepTicks(RunUpFrameTable())),
       scorecard(*game.P.forms, outputs.scorecard),
+      journal(*game.P.forms),
+      keeper(game.View, scorecard.Record(), journal),
       game_(game) {
   for (EventListener* listener : InOrder(*this)) game.Events.Listen(*listener);
   game.SetOverlay(&replay);
+  game.SetInputListener(&journal);
   replay.SetSound(soundBox);
 }
 
 MatchAudience::~MatchAudience() {
   game_.SetOverlay(nullptr);
+  game_.SetInputListener(nullptr);
   for (EventListener* listener : InOrder(*this)) game_.Events.StopListening(*listener);
 }

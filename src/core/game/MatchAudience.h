@@ -4,9 +4,12 @@
 // commentary, the sound cues, the instant replay and the scorer's book. They
 // hear each event in that order. The replay also stands in front of each
 // match's display and hears every key first; the live sounds and the replay's
-// pass the "Sound" box on their way out.
+// pass the "Sound" box on their way out. The journal hears every input of the
+// match and keeps it as a script.
 
 #include "core/commentary/CommentaryFeed.h"
+#include "core/journal/MatchJournal.h"
+#include "core/journal/MatchKeeper.h"
 #include "core/ports/CommentaryOutput.h"
 #include "core/ports/ScorecardOutput.h"
 #include "core/ports/SoundOutput.h"
@@ -38,6 +41,8 @@ class MatchAudience {
   ReplaySound replaySound;  // keeps each live effect with the replay's frame
   SoundCues sound;
   ScorecardFeed scorecard;
+  MatchJournal journal;  // hears the inputs, not the events
+  MatchKeeper keeper;    // hands each match to the history, if there is one
 
  private:
   Game& game_;

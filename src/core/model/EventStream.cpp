@@ -6,6 +6,10 @@ void EventStream::StopListening(const EventListener& listener) {
   listeners_.erase(std::remove(listeners_.begin(), listeners_.end(), &listener), listeners_.end());
 }
 
+void EventStream::CloseMatch() const {
+  for (EventListener* listener : listeners_) listener->OnMatchClosed();
+}
+
 void EventStream::StartMatch() {
   tick_ = 0;
   for (EventListener* listener : listeners_) listener->OnMatchStarted();

@@ -13,6 +13,7 @@ class EventStream {
 
   // A new match: ticks count from 0 again.
   void StartMatch();
+  void CloseMatch() const;
   // A timer tick of the match begins.
   void NextTick();
   int Tick() const { return tick_; }

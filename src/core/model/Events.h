@@ -67,4 +67,7 @@ class EventListener {
   virtual void OnTick(int /*tick*/) {}
   virtual void OnEvent(const GameEvent& event) = 0;
   virtual void OnSettled() {}
+  // The match is over and its display gone, finished or abandoned; the panel
+  // still stands.
+  virtual void OnMatchClosed() {}
 };

@@ -10,3 +10,7 @@ QString GameDataFolder() {
       QDir::cleanPath(program.filePath(QStringLiteral(GALLOWBY_DATA_FROM_PROGRAM)));
   return QFileInfo(installed).isDir() ? installed : program.path();
 }
+
+QString SoundFolder(const QString& dataFolder) {
+  return QDir(dataFolder).filePath(QStringLiteral("sounds"));
+}

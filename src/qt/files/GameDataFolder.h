@@ -10,3 +10,6 @@
 // folder, as in a build tree, the program's own folder, where the build copies
 // them. Needs the application object.
 QString GameDataFolder();
+
+// The sound effects, and alsoft.conf (how they are mixed), in a data folder.
+QString SoundFolder(const QString& dataFolder);

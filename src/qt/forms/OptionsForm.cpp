@@ -106,6 +106,11 @@ void OptionsForm::BuildSettings() {
   sound_->setObjectName(QString::fromUtf8(layout::kSoundName));
   sound_->setGeometry(Rect(layout::kSoundBox));
   sound_->setChecked(true);
+  matches_ = new QPushButton(QString::fromUtf8(layout::kMatchesCaption), this);
+  matches_->setObjectName(QString::fromUtf8(layout::kMatchesName));
+  matches_->setGeometry(Rect(layout::kMatchesBox));
+  matches_->setAutoDefault(false);
+  connect(matches_, &QPushButton::clicked, this, &OptionsForm::matchesClicked);
 }
 
 // The buttons of one frame are one group: picking one clears the others.
@@ -137,6 +142,7 @@ void OptionsForm::SetFocusOrder() {
   for (const auto& item : layout::kOptions) order.push_back(Button(item.option));
   order.push_back(Box(TextBox::Text4));
   order.push_back(sound_);
+  order.push_back(matches_);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   begin_->setFocus(Qt::OtherFocusReason);
 }
@@ -150,6 +156,10 @@ QLineEdit* OptionsForm::Box(TextBox box) const {
 }
 
 // ---- the display beside the panel ----
+
+OptionsForm::~OptionsForm() {
+  if (display_) display_->disconnect(this);
+}
 
 void OptionsForm::AttachDisplay(QWidget* display) {
   display_ = display;

@@ -23,10 +23,13 @@ class OptionsForm : public QWidget {
 
  public:
   explicit OptionsForm(QWidget* parent = nullptr);
+  // A display still inside the form dies with it, and must not ask it to refit.
+  ~OptionsForm() override;
 
   QRadioButton* Button(Option option) const;
   QLineEdit* Box(TextBox box) const;
   QPushButton* Begin() const { return begin_; }
+  QPushButton* Matches() const { return matches_; }
   QCheckBox* Check(CheckBox box) const { return box == CheckBox::chkSound ? sound_ : nullptr; }
 
   // Puts the match's display beside the panel, with the commentary strip under
@@ -41,6 +44,7 @@ class OptionsForm : public QWidget {
 
  signals:
   void beginClicked();
+  void matchesClicked();
   // The field gained the keyboard, or lost it to another control of the form
   // (not to another window: the field has it again when this one returns).
   void fieldKeyboard(bool has);
@@ -67,6 +71,7 @@ class OptionsForm : public QWidget {
 
   QPushButton* begin_ = nullptr;
   QCheckBox* sound_ = nullptr;
+  QPushButton* matches_ = nullptr;
   QLineEdit* texts_[4] = {};
   QRadioButton* options_[11] = {};
   QPointer<QWidget> display_;

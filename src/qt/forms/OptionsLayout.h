@@ -114,6 +114,11 @@ inline constexpr const char* kSoundName = "chkSound";
 inline constexpr const char* kSoundCaption = "Sound";
 inline constexpr Box kSoundBox = {24, 424, 81, 17};
 
+// "Matches", beside Sound: the records of the matches kept (Alt+A).
+inline constexpr const char* kMatchesName = "cmdMatches";
+inline constexpr const char* kMatchesCaption = "M&atches";
+inline constexpr Box kMatchesBox = {120, 416, 89, 25};
+
 inline constexpr const char* kBeginName = "cmdBegin";
 inline constexpr const char* kBeginCaption = "&Begin";  // Alt+B presses it
 inline constexpr Box kBeginBox = {272, 416, 89, 25};

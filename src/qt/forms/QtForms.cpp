@@ -83,6 +83,9 @@ OptionsForm* QtForms::LoadOptions() {
     sound_ = on;
     if (soundTicked_) soundTicked_(on);
   });
+  QObject::connect(form, &OptionsForm::matchesClicked, form, [this] {
+    if (matchesClicked_) matchesClicked_();
+  });
   QObject::connect(form, &OptionsForm::fieldKeyboard, form, [this](bool has) {
     if (fieldKeyboard_) fieldKeyboard_(has);
   });
@@ -123,7 +126,9 @@ void QtForms::UnloadOptions() {
 }
 
 void QtForms::SetBeginEnabled(bool enabled) {
-  if (options_) options_->Begin()->setEnabled(enabled);
+  if (!options_) return;
+  options_->Begin()->setEnabled(enabled);
+  options_->Matches()->setEnabled(enabled);  // the records wait for the match to end
 }
 
 // The display lives in the options form; the game holds it until the match is

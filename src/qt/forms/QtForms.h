@@ -35,6 +35,7 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   bool Ticked(CheckBox box) const override;
   // Told at once when the player ticks or unticks "Sound".
   void OnSoundTicked(std::function<void(bool)> heard) { soundTicked_ = std::move(heard); }
+  void OnMatchesClicked(std::function<void()> heard) { matchesClicked_ = std::move(heard); }
   // Told when the field gains or loses the keyboard during a match.
   void OnFieldKeyboard(std::function<void(bool)> heard) { fieldKeyboard_ = std::move(heard); }
 
@@ -73,6 +74,7 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   QPointer<ScorecardWindow> scorecard_;
   bool sound_ = true;  // "Sound" keeps its value from form to form for the whole run
   std::function<void(bool)> soundTicked_;
+  std::function<void()> matchesClicked_;
   std::function<void(bool)> fieldKeyboard_;
   std::optional<places::GameWindow> gameWindow_;  // as it was last seen shown
   QMargins frame_;                                // the window manager's frame round it

@@ -1,10 +1,11 @@
 #pragma once
-// The options panel's controls by their form names, as scripts name them.
+// The options panel's controls by their form names, as scripts name them: the
+// replay driver reads these names and the match journal writes them.
 
 #include <map>
 #include <string>
 
-#include "core/ports/Ports.h"
+#include "core/ports/Panel.h"
 
 inline const std::map<std::string, Option>& OptionNames() {
   static const std::map<std::string, Option> names = {

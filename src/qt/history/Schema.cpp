@@ -1,0 +1,85 @@
+#include "qt/history/Schema.h"
+
+#include <QSqlError>
+#include <QSqlQuery>
+#include <QStringList>
+#include <array>
+
+namespace history {
+namespace {
+
+// Step n makes a version n - 1 file a version n file.
+// Version 1: the matches alone. Version 2: every ball, and the list's order.
+// Version 3: the Matches window's columns in an index of their own, so the
+// records are read without the scripts' pages.
+const std::array<QStringList, 3> kSteps{{
+    {R"(CREATE TABLE matches (
+          id INTEGER PRIMARY KEY,
+          started_at TEXT NOT NULL,
+          team1 TEXT NOT NULL,
+          team2 TEXT NOT NULL,
+          overs TEXT NOT NULL,
+          game_type TEXT NOT NULL,
+          team1_runs INTEGER NOT NULL,
+          team1_wickets INTEGER NOT NULL,
+          team2_runs INTEGER NOT NULL,
+          team2_wickets INTEGER NOT NULL,
+          result TEXT NOT NULL,
+          finished INTEGER NOT NULL,
+          script TEXT NOT NULL))"},
+    {R"(CREATE TABLE balls (
+          match INTEGER NOT NULL REFERENCES matches(id) ON DELETE CASCADE,
+          innings INTEGER NOT NULL,
+          over INTEGER NOT NULL,
+          ball INTEGER NOT NULL,
+          outcome TEXT NOT NULL,
+          runs INTEGER NOT NULL,
+          wicket INTEGER NOT NULL,
+          wide INTEGER NOT NULL,
+          PRIMARY KEY (match, innings, over, ball)))",
+     "CREATE INDEX matches_by_start ON matches(started_at)"},
+    {"CREATE INDEX matches_records ON matches(started_at, id, team1, team2, overs, game_type, "
+     "team1_runs, team1_wickets, team2_runs, team2_wickets, result, finished)"},
+}};
+
+bool Step(QSqlDatabase& db, int to, QString& why) {
+  QSqlQuery query(db);
+  if (!query.exec("BEGIN IMMEDIATE")) return why = query.lastError().text(), false;
+  // Another game may have taken the file up meanwhile.
+  if (FileVersion(db) >= to) return query.exec("COMMIT");
+  QStringList statements = kSteps[static_cast<std::size_t>(to - 1)];
+  statements << QString("PRAGMA user_version = %1").arg(to);
+  for (const QString& sql : statements) {
+    if (!query.exec(sql)) {
+      why = query.lastError().text();
+      query.exec("ROLLBACK");
+      return false;
+    }
+  }
+  return query.exec("COMMIT") || (why = query.lastError().text(), false);
+}
+
+}  // namespace
+
+int FileVersion(QSqlDatabase& db) {
+  QSqlQuery query("PRAGMA user_version", db);
+  if (!query.next()) return -1;
+  // A file whose header reads but whose pages do not is damaged too.
+  QSqlQuery tables("SELECT count(*) FROM sqlite_master", db);
+  return tables.next() ? query.value(0).toInt() : -1;
+}
+
+int CurrentVersion() {
+  return static_cast<int>(kSteps.size());
+}
+
+bool Migrate(QSqlDatabase& db, QString& why) {
+  const int version = FileVersion(db);
+  if (version < 0) return why = "not a database", false;
+  if (version > CurrentVersion()) return why = "written by a newer game", false;
+  for (int to = version + 1; to <= CurrentVersion(); ++to)
+    if (!Step(db, to, why)) return false;
+  return true;
+}
+
+}  // namespace history
