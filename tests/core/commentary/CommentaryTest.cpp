@@ -21,24 +21,13 @@ std::string PlayBall(Commentary& commentary, std::initializer_list<GameEvent> ev
   return commentary.Lines()[1];
 }
 
+// The runs and blocks are in the golden traces; here the rest.
 TEST(CommentaryLastBall, SaysEveryKindOfBallAndWhy) {
   struct Case {
     std::initializer_list<GameEvent> events;
     std::string line;
   };
   const Case cases[] = {
-      {{Shot(1, 9, 2, "4 Runs"), kBatHit, Scored("4 Runs")},
-       "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
-      {{Shot(2, 5, 2, "1 Run"), kBatHit, Scored("1 Run")},
-       "1 run \u2014 Leg glance, timing and line 5 against danger 2: good for a single"},
-      {{Shot(3, 7, 2, "2 Runs"), kBatHit, Scored("2 Runs")},
-       "2 runs \u2014 Hook, timing and line 7 against danger 2: good for two"},
-      {{Shot(4, 8, 2, "3 Runs"), kBatHit, Scored("3 Runs")},
-       "3 runs \u2014 Square cut, timing and line 8 against danger 2: good for three"},
-      {{Shot(1, 4, 2, "No Run"), kBatHit, Scored("No Run")},
-       "Dot ball \u2014 Drive, timing and line 4 against danger 2: hit, but no run in it"},
-      {{Shot(0, 5, 2, "No Run"), kBatHit, Scored("No Run")},
-       "Dot ball \u2014 Defensive, timing and line 5 against danger 2: blocked"},
       {{Scored("")}, "Dot ball \u2014 left alone"},
       {{Event(EventKind::Wide), Scored("Wide")},
        "Wide \u2014 a run to the batsmen, and the ball is bowled again"},
@@ -106,9 +95,11 @@ PlaySituation In(PlaySituation s, Phase phase) {
   return s;
 }
 
+// What the golden traces' matches never meet: a sweeping cursor, the pause,
+// the second innings between two humans.
 TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
   const PlaySituation cpuFirst = Situation(true, true), cpuSecond = Situation(true, false);
-  const PlaySituation hvhFirst = Situation(false, true), hvhSecond = Situation(false, false);
+  const PlaySituation hvhSecond = Situation(false, false);
   PlaySituation sweeping = cpuSecond;
   sweeping.cursorSweeps = true;
   struct Case {
@@ -117,19 +108,7 @@ TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
     std::string line;
   };
   const Case cases[] = {
-      {cpuFirst, Phase::Waiting, "Lions to bat: Space calls the ball"},
-      {cpuFirst, Phase::RunUp, "Bowler running in: Z/X to move, get ready"},
-      {cpuFirst, Phase::InFlight,
-       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J block"},
-      {cpuFirst, Phase::Break, "Innings break: Space starts Tigers' innings"},
-      {cpuSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
-      {cpuSecond, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
       {sweeping, Phase::RunUp, "Run-up: the cursor sweeps itself, 5 fixes the spot"},
-      {cpuSecond, Phase::InFlight, "The computer is batting: watch the shot"},
-      {hvhFirst, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
-      {hvhFirst, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
-      {hvhFirst, Phase::InFlight,
-       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
       {hvhSecond, Phase::InFlight,
        "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
       {cpuFirst, Phase::Paused, "Game Delay is 0: paused until Tab is pressed"},
@@ -165,23 +144,17 @@ Commentary UnderWay() {
 
 TEST(CommentaryMatchLine, RunRateTargetAndChase) {
   const PlaySituation first = Situation(true, true), second = Situation(true, false);
-  const PlaySituation atBreak = In(second, Phase::Break);
   struct Case {
     PlaySituation situation;
     std::string line;
   };
   const Case cases[] = {
-      {Overs(first, 0, 0, 5), "Lions 0/0 after 0.0 of 5 overs"},
       {Overs(Score(first, 2, 0, 0, 0), 0, 0, std::nullopt), "Lions 2/0 after 0.0 overs"},  // wides
       {Overs(Score(first, 23, 2, 0, 0), 3, 4, 5), "Lions 23/2 after 3.4 of 5 overs, run rate 6.3"},
       {Overs(Score(first, 1, 0, 0, 0), 0, 4, std::nullopt),
        "Lions 1/0 after 0.4 overs, run rate 1.5"},
       {Overs(Score(first, 7, 1, 0, 0), 1, 0, 0), "Lions 7/1 after 1.0 overs, run rate 7.0"},
       {Overs(Score(first, 3, 0, 0, 0), 0, 3, 1), "Lions 3/0 after 0.3 of 1 over, run rate 6.0"},
-      {Score(atBreak, 23, 2, 0, 0), "Lions made 23/2: Tigers need 24 to win"},
-      {Overs(Score(second, 23, 2, 12, 3), 4, 1, 5), "Tigers need 12 from 5 balls"},
-      {Overs(Score(second, 23, 2, 21, 3), 4, 5, 5), "Tigers need 3 from 1 ball"},
-      {Overs(Score(second, 23, 2, 12, 3), 4, 1, std::nullopt), "Tigers need 12"},
       {Overs(Score(second, 23, 2, 12, 3), 4, 1, 2), "Tigers need 12"},  // box cut below the overs
       {Overs(Score(second, 23, 2, 12, 3), 0, 0, 0),
        "Tigers need 12"},  // no overs: no balls to count

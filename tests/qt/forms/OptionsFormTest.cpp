@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
+#include <QCoreApplication>
 #include <QFontMetrics>
 #include <QGroupBox>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
 #include "qt/commentary/CommentaryStrip.h"
+#include "qt/display/DisplayWidget.h"
 #include "qt/forms/CaptionFit.h"
 #include "qt/forms/OptionsForm.h"
 
@@ -97,6 +100,45 @@ TEST(OptionsForm, TheFieldAndStripGrowByWholeFactorsCentred) {
     EXPECT_EQ(form.findChild<QLabel*>("Label1")->geometry().topLeft(), QPoint(168, 8));
     delete display;
   }
+}
+
+// Anything the field passes on to the match: a count of every call.
+struct CountingEvents : DisplayEvents {
+  void Display_KeyDown(i16, i16) override { ++heard; }
+  void Display_KeyUp(i16, i16) override { ++heard; }
+  void Display_TileSetLost(i16) override { ++heard; }
+  int heard = 0;
+};
+
+void PressF11(QWidget* at, bool autoRepeat = false) {
+  for (QEvent::Type type : {QEvent::KeyPress, QEvent::KeyRelease}) {
+    QKeyEvent event(type, Qt::Key_F11, Qt::NoModifier, QString(), autoRepeat);
+    QCoreApplication::sendEvent(at, &event);
+  }
+}
+
+// F11 on the field belongs to the window: it turns full screen on and off
+// (a held F11 once), the match hears nothing of it, the key nor the field
+// growing. Without a match it does nothing.
+TEST(OptionsForm, F11OnTheFieldTurnsFullScreenAndTheMatchHearsNothing) {
+  OptionsForm form;
+  form.show();
+  PressF11(&form);
+  EXPECT_FALSE(form.isFullScreen()) << "no match";
+  CountingEvents events;
+  auto* display = new DisplayWidget(events);
+  form.AttachDisplay(display);
+  display->show();
+  display->OpenDisplay();
+  PressF11(display);
+  EXPECT_TRUE(form.isFullScreen());
+  PressF11(display, true);  // held down
+  EXPECT_TRUE(form.isFullScreen());
+  PressF11(display);
+  QCoreApplication::processEvents();
+  EXPECT_FALSE(form.isFullScreen());
+  EXPECT_EQ(events.heard, 0);
+  delete display;
 }
 
 }  // namespace
