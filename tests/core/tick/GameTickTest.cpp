@@ -166,6 +166,33 @@ TEST(GameTick, TheReleaseAndThePitchingAreToldOnce) {
   EXPECT_EQ(std::pair(released, pitched), std::pair(1, 1));
 }
 
+// The pads, the stumps and the wide are told on the tick they happen, never
+// again on the ticks the ball flies on.
+TEST(GameTick, TheCreasesEventsAreNotToldAgain) {
+  for (bool MatchState::*flag :
+       {&MatchState::BallStopped, &MatchState::Bowled, &MatchState::WideCalled}) {
+    TickRig rig;
+    MatchState& s = rig.S;
+    s.BallBowled = true, s.BallBounced = true, s.StumpCheckDone = true, s.BallPastBat = true;
+    s.*flag = true;
+    s.BallX = 320, s.BallY = 140, s.BallCounter = 20;
+    for (int tick = 0; tick < 3; ++tick) rig.Tick();
+    EXPECT_TRUE(rig.told.heard.empty()) << EventName(rig.told.heard[0].kind);
+  }
+}
+
+// A ball fast enough to cross the bat's band between two ticks still meets
+// the bat that was swung at it.
+TEST(GameTick, AFastBallJumpingTheBatsBandIsHit) {
+  TickRig rig;
+  MatchState& s = rig.S;
+  s.BallBowled = true, s.BallBounced = true, s.ShotPlayed = true;
+  s.BallX = 300, s.BallY = 180, s.BallVX = 0, s.BallVY = -14, s.ShotVX = -3, s.ShotVY = 6;
+  rig.Tick();
+  ASSERT_EQ(rig.told.heard.size(), 1u);
+  EXPECT_EQ(rig.told.heard[0].kind, EventKind::BatHit);
+}
+
 // What a rule asks of the world goes through the match, not through the Game:
 // Tab's slow motion, the time of day for a reseed, the result at the end.
 TEST(MatchEffects, RulesAskTheWorldThroughTheMatch) {
