@@ -64,11 +64,14 @@ TEST_P(SoundCuesBallTest, EachBallSoundsItsStory) {
 }
 
 // Shot codes: 0 Defensive, 1 Drive, 2 Glance, 3 Hook, 4 Cut; then timing + line, danger,
-// and the outcome the shot earned. Fours, runs and the applause at each
-// innings' end are heard in the golden traces.
+// and the outcome the shot earned. The bat's sounds for runs and the applause
+// at each innings' end are heard in the golden traces.
 INSTANTIATE_TEST_SUITE_P(
     Balls, SoundCuesBallTest,
-    ::testing::Values(BallCase{"BlockOnTheStumpsIsNoNearMiss",
+    ::testing::Values(BallCase{"FourRoars",
+                               {kRunUp, kReleased, Crossed("4 Runs", kWideOfOff)},
+                               {E::Release, E::CrowdRoar}},
+                      BallCase{"BlockOnTheStumpsIsNoNearMiss",
                                {kRunUp, kReleased, kPitched, Shot(0, 9, 1, "No Run"), kBatHit,
                                 Crossed("", kMiddleStump)},
                                {E::Release, E::Pitch, E::BatKnock}},
