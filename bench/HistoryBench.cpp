@@ -7,6 +7,7 @@
 #include <QApplication>
 #include <QElapsedTimer>
 #include <QSqlQuery>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <algorithm>
 #include <cstdio>
@@ -15,6 +16,7 @@
 #include <vector>
 
 #include "qt/history/HistoryStore.h"
+#include "qt/history/MatchList.h"
 #include "qt/history/MatchesWindow.h"
 
 namespace {
@@ -69,6 +71,8 @@ void Fill(HistoryStore& store, int count) {
       .exec(QString("UPDATE matches SET started_at = strftime('%Y-%m-%dT%H:%M:%SZ', 'now', "
                     "'-' || (((SELECT max(id) FROM matches) - id) * 3) || ' hours')"));
   QSqlQuery(store.Database()).exec("PRAGMA synchronous = NORMAL");
+  // The fill's log goes into the file now, not into the first save timed.
+  QSqlQuery(store.Database()).exec("PRAGMA wal_checkpoint(TRUNCATE)");
 }
 
 double Median(std::vector<double> v) {
@@ -108,6 +112,23 @@ void TimeWindow(HistoryStore& store, int runs) {
   Report("open the Matches window, shown", ms, 200);
 }
 
+// A click on a heading reads the list's first page again in that order; the
+// result's words have no index of their own, the worst case.
+void TimeSort(HistoryStore& store, int runs) {
+  MatchesWindow window(store.Database(), {});
+  window.show();
+  std::vector<double> ms;
+  for (int i = 0; i < runs; ++i) {
+    QElapsedTimer clock;
+    clock.start();
+    window.Matches()->sortByColumn(records::kResult,
+                                   i % 2 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    QApplication::processEvents();
+    ms.push_back(clock.nsecsElapsed() / 1e6);
+  }
+  Report("sort the list by its Result heading", ms, 200);
+}
+
 }  // namespace
 
 int main(int argc, char* argv[]) {
@@ -126,6 +147,7 @@ int main(int argc, char* argv[]) {
   std::printf("made %d matches in %s in %.1f s\n", count, qPrintable(store.File()),
               clock.elapsed() / 1e3);
   TimeWindow(store, quick ? 1 : 7);
+  TimeSort(store, quick ? 1 : 7);
   TimeSaves(store, quick ? 3 : 50);
   return 0;
 }

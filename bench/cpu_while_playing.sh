@@ -107,7 +107,9 @@ now_ns() { date +%s%N; }
 # utime + stime of a process, in clock ticks (fields 14 and 15 after the name).
 cpu_ticks() { sed 's/^.*) //' "/proc/$1/stat" | awk '{ print $12 + $13 }'; }
 # The same measured by the scheduler, in nanoseconds, summed over its threads:
-# exact, where utime and stime are sampled at the timer tick.
+# exact, where utime and stime are sampled at the timer tick, but blind to a
+# thread that ended meanwhile (the sound's mixer ends each time the stream
+# rests between balls), which utime and stime still count.
 run_ns() { cat /proc/"$1"/task/*/schedstat 2>/dev/null | awk '{ s += $1 } END { print s }'; }
 status_kb() { awk -v f="$2:" '$1 == f { print $2 }' "/proc/$1/status"; }
 # `$1` units of 1/`$3` s (clock ticks unless told) over `$2` ns, as a percentage.

@@ -16,8 +16,10 @@ gallowby_build_depends() {
 
 # What only this checkout's test command needs, beyond what the package build
 # does: the compiler and dpkg-buildpackage, the benchmarks, and the tools the
-# test that builds the Debian package checks it with, and the layout check.
-GALLOWBY_TEST_ONLY=(build-essential libbenchmark-dev devscripts lintian git clang-format)
+# test that builds the Debian package checks it with, the layout check, and
+# the real game played by keys under a virtual X server.
+GALLOWBY_TEST_ONLY=(build-essential libbenchmark-dev devscripts lintian git clang-format
+                    xvfb xdotool sqlite3)
 
 mapfile -t GALLOWBY_PACKAGES < <(gallowby_build_depends)
 GALLOWBY_PACKAGES+=("${GALLOWBY_TEST_ONLY[@]}")

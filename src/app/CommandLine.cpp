@@ -29,24 +29,67 @@ Options:
                       Space pauses, 2 and 4 play faster, 1 at its pace,
                       Escape stops watching
       --quit-after MS close the program after MS milliseconds (for tests)
+      --host [PORT]   host a network match: wait on PORT (41780) for a player
+      --join ADDRESS[:PORT]
+                      join the network match hosted at ADDRESS
+      --delay N       with --host: a fixed input delay of N ticks (1 to 8)
 
 The manual page gallowby(6) tells more.
 )";
 
-// A count of milliseconds: digits only, at most a day.
-std::optional<int> Milliseconds(std::string_view text) {
-  constexpr int kDay = 24 * 60 * 60 * 1000;
+// A whole number from `low` to `high`, digits only.
+std::optional<int> WholeNumber(std::string_view text, int low, int high) {
   int value = 0;
   const char* end = text.data() + text.size();
   const auto [stop, fault] = std::from_chars(text.data(), end, value);
-  if (text.empty() || fault != std::errc{} || stop != end || value < 0 || value > kDay)
+  if (text.empty() || fault != std::errc{} || stop != end || value < low || value > high)
     return std::nullopt;
   return value;
 }
 
+// A count of milliseconds: digits only, at most a day.
+std::optional<int> Milliseconds(std::string_view text) {
+  return WholeNumber(text, 0, 24 * 60 * 60 * 1000);
+}
+
 Command Refused(std::string line) {
   return Command{CommandAction::Refuse, std::nullopt, std::nullopt,
-                 "gallowby: " + std::move(line) + " (try 'gallowby --help')"};
+                 "gallowby: " + std::move(line) + " (try 'gallowby --help')", std::nullopt};
+}
+
+// --host [PORT], --join ADDRESS[:PORT] and --delay N; `next` is the argument
+// after the option, if any, and `used` is set when the option took it.
+Command ReadNetwork(Command command, std::string_view arg, std::optional<std::string_view> next,
+                    bool& used) {
+  NetworkAsk ask = command.network.value_or(NetworkAsk{});
+  if (arg == "--delay") {
+    const auto delay = next ? WholeNumber(*next, 1, 8) : std::nullopt;
+    if (!delay) return Refused("option '--delay' needs a number of ticks from 1 to 8");
+    ask.delay = delay;
+    used = true;
+  } else if (arg == "--host") {
+    used = next && WholeNumber(*next, 0, 99999);
+    if (used && !WholeNumber(*next, 1, 65535))
+      return Refused("there is no port " + std::string(*next));
+    if (used) ask.port = *WholeNumber(*next, 1, 65535);
+  } else {
+    if (!next || next->empty()) return Refused("option '--join' needs an address");
+    const std::size_t colon = next->rfind(':');
+    ask.host = false;
+    ask.address = std::string(next->substr(0, colon));
+    if (colon != std::string_view::npos) {
+      const auto port = WholeNumber(next->substr(colon + 1), 1, 65535);
+      if (!port) return Refused("there is no port '" + std::string(next->substr(colon + 1)) + "'");
+      ask.port = *port;
+    }
+    used = true;
+  }
+  command.network = ask;
+  return command;
+}
+
+bool IsNetworkOption(std::string_view arg) {
+  return arg == "--host" || arg == "--join" || arg == "--delay";
 }
 
 // An option that asks a question instead of playing.
@@ -87,6 +130,11 @@ Command ParseCommandLine(std::span<const std::string_view> args) {
       command.watchFile = std::string(args[++i]);
     } else if (arg.starts_with("--quit-after=")) {
       command = ReadQuitAfter(command, arg.substr(arg.find('=') + 1));
+    } else if (IsNetworkOption(arg)) {
+      bool used = false;
+      const bool last = i + 1 == args.size();
+      command = ReadNetwork(command, arg, last ? std::nullopt : std::optional(args[i + 1]), used);
+      if (used) ++i;
     } else if (arg.starts_with('-')) {
       return Refused("unknown option '" + std::string(arg) + "'");
     } else {
@@ -94,6 +142,8 @@ Command ParseCommandLine(std::span<const std::string_view> args) {
     }
     if (command.action == CommandAction::Refuse) return command;
   }
+  if (command.network && command.network->delay && !command.network->host)
+    return Refused("option '--delay' is for the host");
   return command;
 }
 

@@ -10,11 +10,20 @@
 
 enum class CommandAction { Play, Help, Version, CheckFiles, Refuse };
 
+// --host [PORT] or --join ADDRESS[:PORT], with --delay N: a network match.
+struct NetworkAsk {
+  bool host = true;
+  std::string address;  // whom to join
+  int port = 41780;
+  std::optional<int> delay;  // a fixed input delay in ticks (the host's)
+};
+
 struct Command {
   CommandAction action = CommandAction::Play;
   std::optional<int> quitAfterMs;        // --quit-after: close the forms after this long
   std::optional<std::string> watchFile;  // --watch: a kept match to watch first
   std::string error;                     // for Refuse: the one line to print
+  std::optional<NetworkAsk> network;
 };
 
 namespace command_line {

@@ -27,6 +27,8 @@
 #include "qt/history/HistoryStore.h"
 #include "qt/history/MatchesWindow.h"
 #include "qt/history/Watcher.h"
+#include "qt/net/NetworkDialog.h"
+#include "qt/net/NetworkPlay.h"
 
 namespace {
 
@@ -60,6 +62,17 @@ std::optional<int> Answer(const Command& command, int argc, char* argv[]) {
       return std::nullopt;
   }
   return std::nullopt;
+}
+
+// --host and --join open the Network dialog and start at once.
+void StartNetwork(const NetworkAsk& ask, QtForms& forms, NetworkDialog& dialog) {
+  dialog.SetTeam(QString::fromStdString(forms.Text(kTeam2Box)));
+  dialog.show();
+  if (ask.host) {
+    dialog.HostNow(ask.port, ask.delay);
+  } else {
+    dialog.JoinNow(QString::fromStdString(ask.address), ask.port);
+  }
 }
 
 // Watches a kept match; a script that cannot be read is named (`from`) with
@@ -130,8 +143,16 @@ int main(int argc, char* argv[]) {
   forms.OnSoundTicked([&loudspeaker](bool on) { loudspeaker.SetEnabled(on); });
   forms.OnMatchesClicked([&] { ShowMatches(history, forms, pictures, loudspeaker); });
 
+  NetworkPlay network(game, forms);
+  NetworkDialog networkDialog(network);
+  forms.OnNetwork([&] {
+    networkDialog.SetTeam(QString::fromStdString(forms.Text(kTeam2Box)));
+    networkDialog.show();
+  });
+
   if (command.watchFile) WatchFirst(*command.watchFile, forms, pictures, loudspeaker);
   forms.ShowOptions();
+  if (command.network) StartNetwork(*command.network, forms, networkDialog);
   pictures.Prefetch();  // the bitmaps decode while the player sets the match up
   return QApplication::exec();
 }

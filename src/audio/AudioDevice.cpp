@@ -3,24 +3,27 @@
 #include <pthread.h>
 #include <sched.h>
 
+#include <chrono>
+#include <thread>
+
 namespace {
 
-// The threads OpenAL starts for the stream (the sound server client's own,
-// and its mixer) inherit the scheduling of the thread that opens it. Opened
-// at the lowest real-time priority, where the system grants it, a machine
-// busy with other work does not make them late and the loudspeaker run dry;
-// where it does not, they run as any other thread. (A mixer started again
-// after a pause asks for the same itself: rt-prio in alsoft.conf.)
-class RealTimeWhileOpening {
+// The threads OpenAL starts for the stream (the sound server client's own
+// when it opens, its mixer each time it opens or resumes) inherit the
+// scheduling of the thread that starts them. Started at the lowest real-time
+// priority, where the system grants it, a machine busy with other work does
+// not make them late and the loudspeaker run dry; where it does not, they run
+// as any other thread.
+class RealTimeMeanwhile {
  public:
-  RealTimeWhileOpening() {
+  RealTimeMeanwhile() {
     pthread_getschedparam(pthread_self(), &policy_, &param_);
     const sched_param lowest{sched_get_priority_min(SCHED_RR)};
     pthread_setschedparam(pthread_self(), SCHED_RR, &lowest);
   }
-  ~RealTimeWhileOpening() { pthread_setschedparam(pthread_self(), policy_, &param_); }
-  RealTimeWhileOpening(const RealTimeWhileOpening&) = delete;
-  RealTimeWhileOpening& operator=(const RealTimeWhileOpening&) = delete;
+  ~RealTimeMeanwhile() { pthread_setschedparam(pthread_self(), policy_, &param_); }
+  RealTimeMeanwhile(const RealTimeMeanwhile&) = delete;
+  RealTimeMeanwhile& operator=(const RealTimeMeanwhile&) = delete;
 
  private:
   int policy_ = SCHED_OTHER;
@@ -30,7 +33,7 @@ class RealTimeWhileOpening {
 }  // namespace
 
 std::unique_ptr<AudioDevice> AudioDevice::Open() {
-  const RealTimeWhileOpening realTime;
+  const RealTimeMeanwhile realTime;
   ALCdevice* device = alcOpenDevice(nullptr);
   if (device == nullptr) return nullptr;
   ALCcontext* context = alcCreateContext(device, nullptr);
@@ -63,10 +66,25 @@ void AudioDevice::Pause() {
   paused_ = true;
 }
 
-void AudioDevice::Resume() {
-  if (resume_ == nullptr || !paused_) return;
+bool AudioDevice::Resume() {
+  if (resume_ == nullptr || !paused_) return false;
+  const RealTimeMeanwhile realTime;
   resume_(device_);
   paused_ = false;
+  return true;
+}
+
+// Resumed, OpenAL starts a new mixer, which uncorks the stream; the sound
+// server's word on the latency comes back a moment later, and until then the
+// latency reads 0: an effect started then would skip its lead-in and come
+// early. The mixer runs at real-time priority, so 2 ms is plenty, mostly.
+void AudioDevice::AwaitLatency() const {
+  using Clock = std::chrono::steady_clock;
+  if (getInteger64_ == nullptr) return;
+  const Clock::time_point until = Clock::now() + std::chrono::milliseconds(10);
+  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  while (Now().latency <= 0 && Clock::now() < until)
+    std::this_thread::sleep_for(std::chrono::microseconds(250));
 }
 
 AudioDevice::~AudioDevice() {

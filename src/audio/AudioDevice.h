@@ -22,9 +22,13 @@ class AudioDevice {
   bool Connected() const;
 
   // Stops mixing and lets the sound server rest, the stream kept open; mixing
-  // again, from where it was. (Nothing, where the device cannot pause.)
+  // again, from where it was: true when it did resume. (Nothing, where the
+  // device cannot pause.)
   void Pause();
-  void Resume();
+  bool Resume();
+  // Just after Resume: waits (a few milliseconds) for the sound server to
+  // say how far behind the mix it plays again, so that Now() tells.
+  void AwaitLatency() const;
 
   // Where the mix stands, in nanoseconds: how much has been mixed so far
   // (it steps by a period at each mix), and how long a sample mixed next takes

@@ -41,6 +41,8 @@ void EffectBank::Load(SoundEffect effect, const std::string& path) {
   const std::size_t i = SoundEffectIndex(effect);
   sounds_[i] = Upload(*sound);
   formats_[i] = {sound->rate, sound->channels};
+  const auto frames = static_cast<std::int64_t>(sound->samples.size()) / sound->channels;
+  lengths_[i] = std::chrono::microseconds(frames * 1'000'000 / sound->rate);
   MakeSilences(formats_[i]);
 }
 

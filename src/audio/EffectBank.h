@@ -6,6 +6,7 @@
 #include <AL/al.h>
 
 #include <array>
+#include <chrono>
 #include <map>
 #include <string>
 #include <utility>
@@ -24,6 +25,10 @@ class EffectBank {
 
   // The effect's buffer; 0 when its file could not be used.
   ALuint Sound(SoundEffect effect) const { return sounds_[SoundEffectIndex(effect)]; }
+  // How long the effect sounds.
+  std::chrono::microseconds Length(SoundEffect effect) const {
+    return lengths_[SoundEffectIndex(effect)];
+  }
   // A silence of `ms` milliseconds (1 to kLongestLeadInMs) that can be queued
   // before the effect; 0 for none.
   ALuint Silence(SoundEffect effect, int ms) const;
@@ -35,5 +40,6 @@ class EffectBank {
 
   std::array<ALuint, kSoundEffectCount> sounds_{};
   std::array<Format, kSoundEffectCount> formats_{};
+  std::array<std::chrono::microseconds, kSoundEffectCount> lengths_{};
   std::map<Format, std::vector<ALuint>> silences_;  // [ms - 1]
 };

@@ -8,6 +8,7 @@
 
 #include "audio/AudioDevice.h"
 #include "audio/EffectBank.h"
+#include "audio/Resting.h"
 #include "audio/Voices.h"
 #include "core/model/SoundEffect.h"
 
@@ -15,10 +16,12 @@ class SoundStream {
  public:
   // Opens the default device and loads the effects from `soundFolder`;
   // nullptr when there is no audio output. The stream rests (nothing is mixed,
-  // and the game costs nothing while the player sets a match up) until Wake.
+  // and the game costs nothing while the player sets a match up or between
+  // balls) until an effect plays (Resting.h).
   static std::unique_ptr<SoundStream> Open(const std::string& soundFolder);
 
-  void Wake() { device_->Resume(); }
+  // Mixing, for a moment, so that an effect coming soon finds it running.
+  void Wake() { resting_.Sounding({}); }
 
   // False once the device has gone.
   bool Connected() const { return device_->Connected(); }
@@ -27,9 +30,10 @@ class SoundStream {
 
  private:
   SoundStream(std::unique_ptr<AudioDevice> device, const std::string& soundFolder)
-      : device_(std::move(device)), bank_(soundFolder) {}
+      : device_(std::move(device)), resting_(*device_), bank_(soundFolder) {}
 
   std::unique_ptr<AudioDevice> device_;  // first made, last gone
+  Resting resting_;
   EffectBank bank_;
   Voices voices_;
 };

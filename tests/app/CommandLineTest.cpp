@@ -97,6 +97,38 @@ INSTANTIATE_TEST_SUITE_P(
             {"--quit-after", "99999999999"},
             "gallowby: '99999999999' is not a number of milliseconds (try 'gallowby --help')"}));
 
+// --host and --join: who calls whom, on which port, with which delay.
+TEST(CommandLineNetwork, HostAndJoinWithPortsAndDelay) {
+  const struct {
+    std::vector<std::string_view> args;
+    bool host;
+    std::string address;
+    int port;
+    std::optional<int> delay;
+  } cases[] = {
+      {{"--host"}, true, "", 41780, std::nullopt},
+      {{"--host", "5000", "--delay", "3"}, true, "", 5000, 3},
+      {{"--delay", "8", "--host"}, true, "", 41780, 8},
+      {{"--join", "192.0.2.7"}, false, "192.0.2.7", 41780, std::nullopt},
+      {{"--join", "example.org:41790"}, false, "example.org", 41790, std::nullopt},
+  };
+  for (const auto& c : cases) {
+    const Command command = Parse(c.args);
+    ASSERT_TRUE(command.network) << c.args.front() << command.error;
+    EXPECT_EQ(command.network->host, c.host);
+    EXPECT_EQ(command.network->address, c.address);
+    EXPECT_EQ(command.network->port, c.port);
+    EXPECT_EQ(command.network->delay, c.delay);
+  }
+  const std::vector<std::vector<std::string_view>> refused = {{"--join"},
+                                                              {"--join", "a:0"},
+                                                              {"--host", "70000"},
+                                                              {"--delay", "9", "--host"},
+                                                              {"--delay", "2", "--join", "a"}};
+  for (const auto& args : refused)
+    EXPECT_EQ(Parse(args).action, CommandAction::Refuse) << args.back();
+}
+
 TEST(CommandLine, WatchNamesItsFile) {
   EXPECT_EQ(Parse({"--watch", "my match.replay"}).watchFile, "my match.replay");
   EXPECT_EQ(Parse({"--watch", "m.replay"}).action, CommandAction::Play);

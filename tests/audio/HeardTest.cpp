@@ -4,7 +4,9 @@
 // cannot pass by hearing nothing. A take the machine spoilt is
 // recorded again (see Take.h), three times at most; the first take with
 // nothing wrong passes, and a fault that spoils every take fails.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <unistd.h>
 
 #include <algorithm>
 #include <filesystem>
@@ -159,6 +161,31 @@ TEST_F(AtTheServer, TheSoundBoxOffSilencesAtOnce) {
            std::string(roar ? "" : "no roar before\n") +
            (loudest < 0.001F ? "" : "heard " + std::to_string(loudest) + " with the box off\n");
   });
+}
+
+// What the sound server says of the streams playing into it, as JSON.
+std::string StreamsAt(const listening::AudioServer& server) {
+  const std::string file = testing::TempDir() + "gallowby-streams.json";
+  const int out = open(file.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+  listening::Reap(listening::Spawn(
+      {"pactl", "--server=" + server.Address(), "--format=json", "list", "sink-inputs"}, out));
+  close(out);
+  std::ifstream in(file);
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
+}
+
+// Between balls the stream rests: while an effect sounds the server plays it,
+// once the effect has been heard it holds the stream corked.
+TEST_F(AtTheServer, TheStreamRestsOnceNothingSounds) {
+  Loudspeaker speaker(Sounds());
+  ASSERT_TRUE(speaker.Open(10s));
+  speaker.Play(SoundEffect::CrowdRoar);  // 2.6 s
+  std::this_thread::sleep_for(1s);
+  const std::string sounding = StreamsAt(*server_);
+  EXPECT_NE(sounding.find(R"("corked":false)"), std::string::npos) << sounding;
+  std::this_thread::sleep_for(3s);
+  const std::string quiet = StreamsAt(*server_);
+  EXPECT_NE(quiet.find(R"("corked":true)"), std::string::npos) << quiet;
 }
 
 // A file that cannot be played leaves its effect silent and is named, in the

@@ -2,6 +2,9 @@
 // the driver, it gives back the same match, tick for tick.
 #include <gtest/gtest.h>
 
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QSqlRecord>
 #include <QTemporaryDir>
 #include <fstream>
 #include <iterator>
@@ -42,6 +45,10 @@ std::string Golden(const char* name) {
   return ReadFile(std::string(GALLOWBY_GOLDEN_DIR) + "/" + name + ".replay");
 }
 
+// Escape in the middle of a run-up: the match closes with no result.
+const std::string kEscapedInTheRunUp =
+    "begin\ntick 3\npress 97\npress 101\ntick 20\ndown 37\ntick 2\npress 27\n";
+
 // Every input the journal keeps: keys, Tab's slow motion, the panel changed
 // between two ticks and by a key, a lost surface, the window closed, with
 // "Normal" bowling reseeding the generator from the time of day each tick; in
@@ -75,8 +82,7 @@ tick 5
 TEST(MatchJournal, PlaysTheSameMatchAgain) {
   const RoundTrip cases[] = {
       {"a one-over match to its result", Golden("hvh_one_over")},
-      {"abandoned by Escape",
-       "begin\ntick 3\npress 97\npress 101\ntick 20\ndown 37\ntick 2\npress 27\n"},
+      {"abandoned by Escape", kEscapedInTheRunUp},
       {"the panel changed in mid-match",
        "text Text4 2.5\nbegin\ntext Text3 zero\ntext Text1\npress 101\ntick 121\npress 27\n"},
       {"every kind of input, in a second match", kEverything},
@@ -94,5 +100,65 @@ TEST(MatchJournal, PlaysTheSameMatchAgain) {
     EXPECT_GT(lines.size(), 10u);
     EXPECT_EQ(MatchLines(again.text), lines) << script;
     std::remove(journal.c_str());
+  }
+}
+
+namespace {
+
+// The last match a history holds: its columns but its id and start, and its script.
+struct KeptRow {
+  QVariantMap columns;
+  std::string script;
+};
+
+KeptRow LastKept(const QTemporaryDir& folder) {
+  KeptRow kept;
+  {
+    QSqlDatabase db = QSqlDatabase::addDatabase("QSQLITE", "last-kept");
+    db.setDatabaseName(folder.filePath("matches.sqlite"));
+    QSqlQuery query(db);
+    if (db.open() && query.exec("SELECT * FROM matches ORDER BY id DESC LIMIT 1") && query.next())
+      for (int i = 0; i < query.record().count(); ++i)
+        kept.columns[query.record().fieldName(i)] = query.value(i);
+  }
+  QSqlDatabase::removeDatabase("last-kept");
+  kept.script = kept.columns.take("script").toString().toStdString();
+  kept.columns.remove("id");
+  kept.columns.remove("started_at");
+  return kept;
+}
+
+}  // namespace
+
+// A match kept in the history, finished or abandoned by Escape: its row is
+// the board (both scores as the scorecard has them, the result dialog's line),
+// and its stored script, played again, keeps the same row.
+TEST(MatchJournal, KeptRowIsTheBoardAndItsScriptKeepsItAgain) {
+  const struct {
+    const char* name;
+    std::string script;
+    int finished;
+  } cases[] = {{"hvh_one_over", Golden("hvh_one_over"), 1},
+               {"abandoned by Escape", kEscapedInTheRunUp, 0}};
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.name);
+    QTemporaryDir first, again;
+    const ReplayResult played =
+        RunReplay("history " + first.path().toStdString() + "\n" + c.script);
+    const KeptRow kept = LastKept(first);
+    ASSERT_TRUE(kept.columns.contains("team1_runs"));
+    EXPECT_EQ(kept.columns["finished"].toInt(), c.finished);
+    QString result;
+    for (const QJsonObject& line : played.lines) {
+      if (line["form"] == "Form1" && line["do"] == "show") result = line["caption"].toString();
+      const QJsonObject card = line["scorecard"].toObject();
+      const QString side = QString("team%1_").arg(card["innings"].toInt());
+      if (card.isEmpty()) continue;
+      EXPECT_EQ(kept.columns[side + "runs"].toInt(), card["runs"].toInt()) << side.toStdString();
+      EXPECT_EQ(kept.columns[side + "wickets"].toInt(), card["wickets"].toInt());
+    }
+    EXPECT_EQ(kept.columns["result"].toString(), result);
+    RunReplay("history " + again.path().toStdString() + "\n" + kept.script);
+    EXPECT_EQ(LastKept(again).columns, kept.columns);
   }
 }

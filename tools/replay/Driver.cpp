@@ -156,6 +156,9 @@ void Driver::Execute(const Command& c) {
     if (forms_.resultShown) game_.Command1_Click();
     return;
   }
+  if (c.verb == "host") return Host(c);
+  if (c.verb == "join") return Join(c);
+  if (c.verb == "tamper") return Tamper(c);
   if (c.verb == "print") return Print(c);
   if (c.verb == "frame") return SaveFrame(c);
   if (c.verb == "scorecard") return SaveScorecard(c);
@@ -180,7 +183,9 @@ void Driver::Seed(const Command& c) {
 
 void Driver::Begin() {
   if (!forms_.OptionsLoaded()) return;
+  if (session_) session_->Started();
   game_.cmdBegin_Click();
+  if (session_) session_->MatchClosed();
   WriteJournal();
   ticksPending_ = 0;  // what was left of a `tick N` when the match closed is dropped
   keyUpPending_.reset();
@@ -237,6 +242,7 @@ void Driver::KeepPace() {
 // moves on by the timer's period.
 void Driver::DeliverTick() {
   if (!MatchInPlay() || !timer_.Enabled() || timer_.PeriodMs() == 0) return;
+  if (!AwaitOtherMachine()) return;
   KeepPace();
   clock_.Advance(timer_.PeriodMs());
   ++ticksDelivered_;

@@ -18,6 +18,7 @@
 #include "core/game/Game.h"
 #include "core/game/MatchAudience.h"
 #include "fakes/Fakes.h"
+#include "net/Session.h"
 
 class DisplayWidget;
 class HistoryStore;
@@ -55,6 +56,11 @@ class Driver : public EventPump,
   void Lost(const Command& command);
   void Focus(const Command& command);
   void Tick(const Command& command);
+  void Host(const Command& command);
+  void Join(const Command& command);
+  void Tamper(const Command& command);
+  void Meet(std::unique_ptr<net::Session> session, int line);
+  bool AwaitOtherMachine();
   void Pace(const Command& command);
   void KeepPace();
   void Key(const Command& command, bool down, bool up);
@@ -97,7 +103,8 @@ class Driver : public EventPump,
   long long ticksDelivered_ = 0;
   long long ticksPending_ = 0;
   std::optional<i16> keyUpPending_;
-  std::chrono::milliseconds pace_{0};  // real time between ticks; 0: flat out
+  std::unique_ptr<net::Session> session_;  // a match shared with another driver
+  std::chrono::milliseconds pace_{0};      // real time between ticks; 0: flat out
   std::chrono::steady_clock::time_point nextTickDue_;
   std::string journalFile_;  // where each match's script goes; empty for nowhere
   int journalLine_ = 0;

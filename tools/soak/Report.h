@@ -28,6 +28,7 @@ class Report {
   std::string detail;  // the field as it stood, added to the next failure line
 
   long long matches = 0;
+  long long syncTested = 0;  // matches with every tick played twice
   long long balls = 0;
   long long ticks = 0;
   long long checks = 0;

@@ -5,6 +5,7 @@
 
 #include "Player.h"
 #include "Scorer.h"
+#include "SyncTest.h"
 #include "World.h"
 
 namespace soak {
@@ -23,8 +24,9 @@ std::uint64_t SessionSeed(std::uint64_t seed, long long session) {
 
 class Session {
  public:
-  Session(Report& report, std::uint64_t seed)
+  Session(Report& report, std::uint64_t seed, long long syncTestEvery)
       : report_(report),
+        syncTestEvery_(syncTestEvery),
         world_(seed),
         player_(world_.game, seed ^ 0x5DEECE66Dull),
         scorer_(report, world_) {
@@ -39,9 +41,12 @@ class Session {
   void Step();
   void Execute(const Input& input);
   void Tick();
+  void PlayTick();
   void Apply(const Input& input);
 
   Report& report_;
+  long long syncTestEvery_;
+  bool syncTesting_ = false;
   World world_;
   Player player_;
   Scorer scorer_;
@@ -66,6 +71,8 @@ bool Session::PlayMatch() {
   player_.SetUpPanel(world_.forms);
   report_.tickInMatch = 0;
   report_.failuresInMatch = 0;
+  syncTesting_ = syncTestEvery_ > 0 && report_.matches % syncTestEvery_ == 0;
+  if (syncTesting_) ++report_.syncTested;
   started_ = false;
   events_ = 0;
   try {
@@ -127,13 +134,25 @@ void Session::Tick() {
   display.frames = 0;
   world_.watch.Clear();
   world_.watch.watching = true;
-  world_.game.Timer1_Timer();
+  PlayTick();
   world_.watch.watching = false;
   scorer_.AfterTick(pre, Snapshot::Of(world_.game.S), world_.watch, display.frames);
   report_.detail = display.fault;
   report_.Check(display.fault.empty(), "every sprite drawn exists in its tile set");
   report_.detail.clear();
   display.fault.clear();
+}
+
+// In a sync-tested match the tick is played aside first, from copies, and
+// the two plays must agree in everything.
+void Session::PlayTick() {
+  if (!syncTesting_) return world_.game.Timer1_Timer();
+  SyncTest twice(world_);
+  twice.Rehearse();
+  const auto difference = twice.Perform([this] { world_.game.Timer1_Timer(); });
+  report_.detail = difference.value_or("");
+  report_.Check(!difference, "a tick played twice from the same state plays the same");
+  report_.detail.clear();
 }
 
 }  // namespace
@@ -144,7 +163,7 @@ void Run(const Options& options, Report& report) {
     report.session = session;
     report.sessionSeed = SessionSeed(options.seed, session);
     report.matchInSession = 0;
-    Session(report, report.sessionSeed).Play(matchesLeft);
+    Session(report, report.sessionSeed, options.syncTestEvery).Play(matchesLeft);
   }
 }
 

@@ -13,6 +13,8 @@ namespace soak {
 struct Options {
   long long matches = 1000;
   std::uint64_t seed = 1;
+  // One match in this many has every tick played twice and compared (0: none).
+  long long syncTestEvery = 0;
 };
 
 void Run(const Options& options, Report& report);

@@ -37,7 +37,7 @@ void Game::cmdBegin_Click() {
       P.forms->SetBeginEnabled(true);
       return;
     }
-    matchTime_ = P.clock->MillisecondsSinceMidnight();
+    matchTime_ = shared_ ? shared_->TimeOfDay() : P.clock->MillisecondsSinceMidnight();
     if (inputs_) inputs_->OnBegin(S, Rnd.State(), matchTime_);
     CreateMap(D);
     FillFrameTables(S);
@@ -86,6 +86,8 @@ void Game::RunMatchLoop() {
 }
 
 void Game::CloseMatch() {
+  stoppedWith_.clear();
+  if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
   TellClosed();
   D.Display->CloseDisplay();
@@ -98,6 +100,8 @@ void Game::CloseMatch() {
 // A run-time error in a match closes it cleanly and leaves the panel ready for
 // the next Begin, with the player's settings as they were.
 void Game::CloseAfterError(const std::string& description) {
+  stoppedWith_ = description;
+  if (shared_) shared_->MatchClosed();
   P.timer->SetEnabled(false);
   TellClosed();
   try {
@@ -144,16 +148,36 @@ void Game::Guarded(F&& handler) {
 }
 
 void Game::Timer1_Timer() {
+  if (shared_ && !SharedKeysPlayed()) return;
   Guarded([this] {
     if (inputs_) inputs_->OnTick();
-    matchTime_ = (matchTime_ + TimerPeriodMs(P.timer->Interval())) % kMsPerDay;
+    matchTime_ = NextTickTime();
     Events.NextTick();
     GameTick(M, D);
   });
 }
 
+bool Game::SharedKeysPlayed() {
+  if (!matchRunning_ || pendingError_) return false;
+  const auto keys = shared_->KeysForTick();
+  if (!keys) return false;
+  for (const SharedKey& key : *keys) {
+    if (inputs_) inputs_->OnKey(key.down, key.code);
+    Guarded([this, key] { key.down ? KeyDown(M, key.code) : KeyUp(M, key.code); });
+  }
+  return true;
+}
+
+void Game::OfferKey(SharedKey key) {
+  if (key.down && overlay_ && overlay_->KeyDown(key.code, S)) return;
+  if (shared_->TakeKey(key)) return;
+  if (inputs_) inputs_->OnKey(key.down, key.code);
+  Guarded([this, key] { key.down ? KeyDown(M, key.code) : KeyUp(M, key.code); });
+}
+
 void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
   if (!matchRunning_ || pendingError_) return;
+  if (shared_) return OfferKey({true, keyCode});
   if (inputs_) inputs_->OnKey(true, keyCode);
   if (overlay_ && overlay_->KeyDown(keyCode, S)) return;
   Guarded([this, keyCode] { KeyDown(M, keyCode); });
@@ -161,6 +185,7 @@ void Game::Display_KeyDown(i16 keyCode, i16 /*shift*/) {
 
 void Game::Display_KeyUp(i16 keyCode, i16 /*shift*/) {
   if (!matchRunning_ || pendingError_) return;
+  if (shared_) return OfferKey({false, keyCode});
   if (inputs_) inputs_->OnKey(false, keyCode);
   Guarded([this, keyCode] { KeyUp(M, keyCode); });
 }
@@ -169,6 +194,16 @@ void Game::CloseRequested() {
   if (!matchRunning_) return;
   if (inputs_) inputs_->OnCloseRequested();
   S.QuitGame = true;
+}
+
+std::int64_t Game::NextTickTime() const {
+  return (matchTime_ + TimerPeriodMs(P.timer->Interval())) % kMsPerDay;
+}
+
+void Game::StopMatch(const std::string& why) {
+  if (!matchRunning_ || pendingError_) return;
+  pendingError_ = why;
+  P.timer->SetEnabled(false);
 }
 
 void Game::SetTickInterval(i16 milliseconds) {

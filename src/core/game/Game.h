@@ -16,6 +16,7 @@
 #include "core/ports/FieldOverlay.h"
 #include "core/ports/MatchInputs.h"
 #include "core/ports/Ports.h"
+#include "core/ports/SharedPlay.h"
 
 class Game : public DisplayEvents, private MatchEffects {
  public:
@@ -41,6 +42,9 @@ class Game : public DisplayEvents, private MatchEffects {
   void CloseRequested();  // the window's close box during a match: acts as Escape
 
   bool MatchRunning() const { return matchRunning_; }
+  // The time of day the match's next tick reads: the match's clock moved on
+  // by the timer's period.
+  std::int64_t NextTickTime() const;
 
   // What stands over the field (the instant replay): each match's display is
   // handed to it, and it hears every key before the game.
@@ -49,6 +53,17 @@ class Game : public DisplayEvents, private MatchEffects {
   // Who hears every input of a match before the game acts on it (the
   // journal). Null for nobody.
   void SetInputListener(MatchInputs* inputs) { inputs_ = inputs; }
+
+  // The other machine of a match shared over the network; null for a match
+  // played here alone.
+  void SetSharedPlay(SharedPlay* shared) { shared_ = shared; }
+  // Ends the running match at once and says why, leaving the panel ready.
+  void StopMatch(const std::string& why);
+  // The other machine's address while the match is shared; empty when not.
+  std::string SharedWith() const { return shared_ ? shared_->PeerAddress() : std::string(); }
+  // The message the last match closed with (a network's, a run-time error);
+  // empty when it closed as matches do.
+  const std::string& StoppedWith() const { return stoppedWith_; }
 
  private:
   // What the rules ask of the world.
@@ -63,16 +78,24 @@ class Game : public DisplayEvents, private MatchEffects {
   void CloseMatch();
   void TellClosed();
   void CloseAfterError(const std::string& description);
+  void LetGoOfArrowKeys();
   // Runs a tick or key handler; a run-time error escaping it closes the match.
   template <typename F>
   void Guarded(F&& handler);
+  // Plays both players' keys for the coming tick; false holds the tick back.
+  bool SharedKeysPlayed();
+  // This player's key in a shared match: the instant replay's, handed over
+  // to be played on both machines, or (Escape) played here at once.
+  void OfferKey(SharedKey key);
 
   bool matchRunning_ = false;
   FieldOverlay* overlay_ = nullptr;
+  SharedPlay* shared_ = nullptr;
   MatchInputs* inputs_ = nullptr;
   // The time of day as the match sees it: read from the clock at Begin, then
   // moved on by the timer's period each tick, so a match reads the world
   // outside once and plays the same again from that one value.
   std::int64_t matchTime_ = 0;
   std::optional<std::string> pendingError_;
+  std::string stoppedWith_;
 };

@@ -1,6 +1,7 @@
 #include "core/game/MapRecovery.h"
 
 #include "core/game/Game.h"
+#include "core/input/KeyCodes.h"
 #include "core/input/Keyboard.h"
 
 void CreateMap(MatchDisplay& d) {
@@ -25,6 +26,16 @@ void Game::Display_TileSetLost(i16 index) {
     const auto picture = P.pictures->LoadPicture("all.BMP");
     lost->ReloadPicture(*picture);
   } catch (const std::exception&) {
-    ReleaseArrowKeys(S);
+    LetGoOfArrowKeys();
   }
+}
+
+// In a match shared over the network the arrows' key-ups are this player's
+// inputs like any other, played on both machines at the same tick (when this
+// player bowls; the other machine's arrows are its own); alone, the flags are
+// cleared at once.
+void Game::LetGoOfArrowKeys() {
+  if (!shared_) return ReleaseArrowKeys(S);
+  for (const i16 arrow : {key::kLeft, key::kUp, key::kRight, key::kDown})
+    shared_->TakeKey({false, arrow});
 }

@@ -26,6 +26,9 @@ MatchAudience::MatchAudience(Game& game, AudienceOutputs outputs)
   game.SetOverlay(&replay);
   game.SetInputListener(&journal);
   replay.SetSound(soundBox);
+  keeper.AskCircumstances([&game] {
+    return MatchKeeper::Circumstances{game.SharedWith(), game.StoppedWith()};
+  });
 }
 
 MatchAudience::~MatchAudience() {

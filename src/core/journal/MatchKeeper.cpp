@@ -62,6 +62,11 @@ KeptMatch MatchKeeper::Board() const {
                   .finished = finished_,
                   .script = journal_.Script(),
                   .balls = {}};
+  if (circumstances_) {
+    Circumstances c = circumstances_();
+    match.peer = std::move(c.peer);
+    match.ending = std::move(c.ending);
+  }
   KeepBalls(book_.Innings(1), match.balls);
   KeepBalls(book_.Innings(2), match.balls);
   return match;

@@ -3,6 +3,9 @@
 // board as it stands (the panel's names and boxes, both sides' scores), the
 // result line, every ball of the scorer's book and the journal's script.
 
+#include <functional>
+#include <string>
+
 #include "core/journal/MatchJournal.h"
 #include "core/match/MatchView.h"
 #include "core/model/Events.h"
@@ -16,6 +19,12 @@ class MatchKeeper : public EventListener {
 
   // Where matches go; null keeps none (a match being watched).
   void SetHistory(MatchHistory* history) { history_ = history; }
+  // What the board does not show, asked as each match closes: the other
+  // machine of a network match, the message it stopped with.
+  struct Circumstances {
+    std::string peer, ending;
+  };
+  void AskCircumstances(std::function<Circumstances()> ask) { circumstances_ = std::move(ask); }
 
   void OnMatchStarted() override;
   void OnEvent(const GameEvent& event) override;
@@ -28,6 +37,7 @@ class MatchKeeper : public EventListener {
   const scorecard::BallByBall& book_;
   const MatchJournal& journal_;
   MatchHistory* history_ = nullptr;
+  std::function<Circumstances()> circumstances_;
   std::string result_;
   bool finished_ = false;
 };

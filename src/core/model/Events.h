@@ -54,6 +54,8 @@ struct GameEvent {
   int innings = 0;
   // MatchEnded: the result line ("Team1 are the winners", "It's a draw").
   std::string result{};
+
+  bool operator==(const GameEvent&) const = default;
 };
 
 // Hears the match, in this order: OnMatchStarted when Begin has set a match up;

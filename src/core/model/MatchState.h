@@ -82,6 +82,8 @@ struct MatchState {
   bool InningsBreak = false;
   bool QuitGame = false;
   i16 CpuBatSpread = 0;
+
+  bool operator==(const MatchState&) const = default;
 };
 
 // Reads a frame table; an index outside it raises "Subscript out of range".

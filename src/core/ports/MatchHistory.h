@@ -23,7 +23,9 @@ struct KeptMatch {
   int team1Runs = 0, team1Wickets = 0, team2Runs = 0, team2Wickets = 0;
   std::string result;  // the result dialog's line; empty when abandoned
   bool finished = false;
-  std::string script;  // the match as a replay script
+  std::string script;    // the match as a replay script
+  std::string peer{};    // a network match: the other machine's address; empty when played here
+  std::string ending{};  // the message the match stopped with ("Connection lost"), if any
   std::vector<KeptBall> balls;
 };
 

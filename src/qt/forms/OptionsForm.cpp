@@ -102,6 +102,11 @@ void OptionsForm::BuildSettings() {
   begin_->setGeometry(Rect(layout::kBeginBox));
   begin_->setAutoDefault(false);
   connect(begin_, &QPushButton::clicked, this, &OptionsForm::beginClicked);
+  network_ = new QPushButton(QString::fromUtf8(layout::kNetworkCaption), this);
+  network_->setObjectName(QString::fromUtf8(layout::kNetworkName));
+  network_->setGeometry(Rect(layout::kNetworkBox));
+  network_->setAutoDefault(false);
+  connect(network_, &QPushButton::clicked, this, &OptionsForm::networkClicked);
   sound_ = new QCheckBox(QString::fromUtf8(layout::kSoundCaption), this);
   sound_->setObjectName(QString::fromUtf8(layout::kSoundName));
   sound_->setGeometry(Rect(layout::kSoundBox));
@@ -143,8 +148,17 @@ void OptionsForm::SetFocusOrder() {
   order.push_back(Box(TextBox::Text4));
   order.push_back(sound_);
   order.push_back(matches_);
+  order.push_back(network_);
   for (std::size_t i = 1; i < order.size(); ++i) setTabOrder(order[i - 1], order[i]);
   begin_->setFocus(Qt::OtherFocusReason);
+}
+
+void OptionsForm::LockMatchSettings(bool locked) {
+  for (QLineEdit* text : texts_) text->setReadOnly(locked);
+  for (QRadioButton* button : options_) button->setEnabled(!locked);
+  begin_->setEnabled(!locked);
+  matches_->setEnabled(!locked);
+  network_->setEnabled(!locked);
 }
 
 QRadioButton* OptionsForm::Button(Option option) const {

@@ -30,6 +30,11 @@ class OptionsForm : public QWidget {
   QLineEdit* Box(TextBox box) const;
   QPushButton* Begin() const { return begin_; }
   QPushButton* Matches() const { return matches_; }
+  QPushButton* Network() const { return network_; }
+  // While a network match is set up or played, the match's settings are the
+  // host's: the boxes, the option buttons, Begin, Matches and Network take no input
+  // ("Sound" stays this player's own).
+  void LockMatchSettings(bool locked);
   QCheckBox* Check(CheckBox box) const { return box == CheckBox::chkSound ? sound_ : nullptr; }
 
   // Puts the match's display beside the panel, with the commentary strip under
@@ -45,6 +50,7 @@ class OptionsForm : public QWidget {
  signals:
   void beginClicked();
   void matchesClicked();
+  void networkClicked();
   // The field gained the keyboard, or lost it to another control of the form
   // (not to another window: the field has it again when this one returns).
   void fieldKeyboard(bool has);
@@ -70,6 +76,7 @@ class OptionsForm : public QWidget {
   void GiveTheFieldTheKeyboard();
 
   QPushButton* begin_ = nullptr;
+  QPushButton* network_ = nullptr;
   QCheckBox* sound_ = nullptr;
   QPushButton* matches_ = nullptr;
   QLineEdit* texts_[4] = {};

@@ -119,6 +119,11 @@ inline constexpr const char* kMatchesName = "cmdMatches";
 inline constexpr const char* kMatchesCaption = "M&atches";
 inline constexpr Box kMatchesBox = {120, 416, 89, 25};
 
+// "Network", in the free space right of Begin: host or join a match over the network.
+inline constexpr const char* kNetworkName = "cmdNetwork";
+inline constexpr const char* kNetworkCaption = "&Network";  // Alt+N opens its dialog
+inline constexpr Box kNetworkBox = {368, 416, 57, 25};
+
 inline constexpr const char* kBeginName = "cmdBegin";
 inline constexpr const char* kBeginCaption = "&Begin";  // Alt+B presses it
 inline constexpr Box kBeginBox = {272, 416, 89, 25};

@@ -86,6 +86,9 @@ OptionsForm* QtForms::LoadOptions() {
   QObject::connect(form, &OptionsForm::matchesClicked, form, [this] {
     if (matchesClicked_) matchesClicked_();
   });
+  QObject::connect(form, &OptionsForm::networkClicked, form, [this] {
+    if (network_) network_();
+  });
   QObject::connect(form, &OptionsForm::fieldKeyboard, form, [this](bool has) {
     if (fieldKeyboard_) fieldKeyboard_(has);
   });
@@ -129,6 +132,7 @@ void QtForms::SetBeginEnabled(bool enabled) {
   if (!options_) return;
   options_->Begin()->setEnabled(enabled);
   options_->Matches()->setEnabled(enabled);  // the records wait for the match to end
+  options_->Network()->setEnabled(enabled);
 }
 
 // The display lives in the options form; the game holds it until the match is

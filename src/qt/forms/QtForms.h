@@ -38,6 +38,8 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   void OnMatchesClicked(std::function<void()> heard) { matchesClicked_ = std::move(heard); }
   // Told when the field gains or loses the keyboard during a match.
   void OnFieldKeyboard(std::function<void(bool)> heard) { fieldKeyboard_ = std::move(heard); }
+  // Told when the player presses "Network".
+  void OnNetwork(std::function<void()> heard) { network_ = std::move(heard); }
 
   void HideOptions() override;
   void UnloadOptions() override;
@@ -76,6 +78,7 @@ class QtForms : public Forms, public CommentaryOutput, public ScorecardOutput {
   std::function<void(bool)> soundTicked_;
   std::function<void()> matchesClicked_;
   std::function<void(bool)> fieldKeyboard_;
+  std::function<void()> network_;
   std::optional<places::GameWindow> gameWindow_;  // as it was last seen shown
   QMargins frame_;                                // the window manager's frame round it
 };

@@ -35,11 +35,12 @@ bool Exec(QSqlQuery& query, std::initializer_list<QVariant> values) {
 bool InsertMatch(QSqlQuery& query, const KeptMatch& m, const QDateTime& started) {
   query.prepare(
       "INSERT INTO matches (started_at, team1, team2, overs, game_type, team1_runs, "
-      "team1_wickets, team2_runs, team2_wickets, result, finished, script) "
-      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
+      "team1_wickets, team2_runs, team2_wickets, result, finished, script, network, peer, ending) "
+      "VALUES (?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?, ?)");
   return Exec(query, {started.toString(Qt::ISODate), Text(m.team1), Text(m.team2), Text(m.overs),
                       Text(m.gameType), m.team1Runs, m.team1Wickets, m.team2Runs, m.team2Wickets,
-                      Text(m.result), m.finished ? 1 : 0, Text(m.script)});
+                      Text(m.result), m.finished ? 1 : 0, Text(m.script), m.peer.empty() ? 0 : 1,
+                      Text(m.peer), Text(m.ending)});
 }
 
 bool InsertBalls(QSqlQuery& query, qint64 match, const std::vector<KeptBall>& balls) {

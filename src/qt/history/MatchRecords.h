@@ -1,6 +1,6 @@
 #pragma once
-// What the Matches window shows, read from the history: every match kept
-// (newest first), each team's record, the highest innings totals, and one
+// What the Matches window shows beside the list of matches (MatchList.h), read
+// from the history: each team's record, the highest innings totals, and one
 // match's script and scorecard.
 
 #include <QSqlDatabase>
@@ -12,10 +12,6 @@
 
 namespace records {
 
-// The first column of the match list is the match's row id (the window hides it).
-enum MatchColumn { kId, kDate, kTeam1, kTeam2, kScore, kOvers, kGameType, kResult, kState };
-
-std::unique_ptr<RecordTable> MatchList(QSqlDatabase db);
 // Per team name, finished matches only: played, won, lost, drawn, highest, lowest.
 std::unique_ptr<RecordTable> TeamTable(QSqlDatabase db);
 std::unique_ptr<RecordTable> HighestTotals(QSqlDatabase db, int count = 20);

@@ -5,6 +5,7 @@
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
@@ -13,6 +14,7 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "qt/history/MatchList.h"
 #include "qt/history/MatchRecords.h"
 #include "qt/scorecard/ScorecardWindow.h"
 
@@ -39,14 +41,18 @@ MatchesWindow::MatchesWindow(QSqlDatabase db, Watch watch, QWidget* parent)
     : QWidget(parent, Qt::Window),
       db_(db),
       watch_(std::move(watch)),
-      matchList_(records::MatchList(db)),
+      matchList_(std::make_unique<records::MatchList>(db)),
       teamTable_(records::TeamTable(db)),
       highestTotals_(records::HighestTotals(db)),
       matches_(NewTable(matchList_.get())),
-      teams_(NewTable(teamTable_.get())),
-      highest_(NewTable(highestTotals_.get())) {
+      teams_(NewSortedTable(teamTable_.get())),
+      highest_(NewSortedTable(highestTotals_.get())) {
   setWindowTitle(QStringLiteral("Matches"));
   matches_->hideColumn(records::kId);
+  // The list sorts itself, by asking the history again: newest first to start.
+  matches_->horizontalHeader()->setSortIndicator(records::kDate, Qt::DescendingOrder);
+  matches_->setSortingEnabled(true);
+  matches_->installEventFilter(this);
   matches_->setColumnWidth(records::kDate, 130);
   matches_->setColumnWidth(records::kResult, 200);
   auto* records = new QSplitter(Qt::Horizontal);
@@ -69,13 +75,29 @@ MatchesWindow::MatchesWindow(QSqlDatabase db, Watch watch, QWidget* parent)
 
 MatchesWindow::~MatchesWindow() = default;
 
-QTableView* MatchesWindow::NewTable(RecordTable* table) {
+// The small tables are read whole and sorted in the window.
+QTableView* MatchesWindow::NewSortedTable(RecordTable* table) {
   auto* sorted = new QSortFilterProxyModel(this);
   sorted->setSourceModel(table);
-  auto* view = new QTableView;
-  view->setModel(sorted);
+  QTableView* view = NewTable(sorted);
   view->setSortingEnabled(true);
-  view->sortByColumn(-1, Qt::AscendingOrder);  // as read: newest first, best first
+  view->sortByColumn(-1, Qt::AscendingOrder);  // as read: best first
+  return view;
+}
+
+// Ctrl+End goes to the last match in the list's order (the oldest, to start),
+// not the last one read so far: the rest are read first.
+bool MatchesWindow::eventFilter(QObject* watched, QEvent* event) {
+  const auto* key = event->type() == QEvent::KeyPress ? static_cast<QKeyEvent*>(event) : nullptr;
+  if (watched == matches_ && key && key->key() == Qt::Key_End &&
+      key->modifiers().testFlag(Qt::ControlModifier))
+    while (matchList_->canFetchMore({})) matchList_->fetchMore({});
+  return QWidget::eventFilter(watched, event);
+}
+
+QTableView* MatchesWindow::NewTable(QAbstractItemModel* model) {
+  auto* view = new QTableView;
+  view->setModel(model);
   view->setSelectionBehavior(QAbstractItemView::SelectRows);
   view->setSelectionMode(QAbstractItemView::SingleSelection);
   view->setEditTriggers(QAbstractItemView::NoEditTriggers);

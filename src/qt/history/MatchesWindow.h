@@ -15,8 +15,12 @@
 
 class QPushButton;
 class QTableView;
+class QAbstractItemModel;
 class RecordTable;
 class ScorecardWindow;
+namespace records {
+class MatchList;
+}
 
 class MatchesWindow : public QWidget {
  public:
@@ -38,8 +42,12 @@ class MatchesWindow : public QWidget {
   bool SaveSelected(const QString& file);
   void WatchFile(const QString& file);
 
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override;
+
  private:
-  QTableView* NewTable(RecordTable* table);
+  QTableView* NewTable(QAbstractItemModel* model);
+  QTableView* NewSortedTable(RecordTable* table);
   QWidget* NewButtons();
   void AskSaveAs();
   void AskOpen();
@@ -47,7 +55,8 @@ class MatchesWindow : public QWidget {
 
   QSqlDatabase db_;
   Watch watch_;
-  std::unique_ptr<RecordTable> matchList_, teamTable_, highestTotals_;
+  std::unique_ptr<records::MatchList> matchList_;
+  std::unique_ptr<RecordTable> teamTable_, highestTotals_;
   QTableView* matches_;
   QTableView* teams_;
   QTableView* highest_;

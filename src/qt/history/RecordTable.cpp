@@ -12,3 +12,13 @@ QVariant RecordTable::headerData(int section, Qt::Orientation orientation, int r
   if (orientation == Qt::Vertical) return section + 1;
   return section < header_.size() ? header_[section] : QVariant();
 }
+
+std::vector<RecordTable::Row> ReadRows(QSqlQuery& query, int columns) {
+  std::vector<RecordTable::Row> rows;
+  while (query.next()) {
+    RecordTable::Row& row = rows.emplace_back();
+    row.reserve(static_cast<std::size_t>(columns));
+    for (int c = 0; c < columns; ++c) row.push_back(query.value(c));
+  }
+  return rows;
+}

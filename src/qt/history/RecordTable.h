@@ -3,6 +3,7 @@
 // Numbers and dates are kept as such, so a sorting view orders them rightly.
 
 #include <QAbstractTableModel>
+#include <QSqlQuery>
 #include <QStringList>
 #include <QVariant>
 #include <vector>
@@ -27,3 +28,6 @@ class RecordTable : public QAbstractTableModel {
   QStringList header_;
   std::vector<Row> rows_;
 };
+
+// The rows left in a query that has run, `columns` values each.
+std::vector<RecordTable::Row> ReadRows(QSqlQuery& query, int columns);

@@ -11,8 +11,11 @@ namespace {
 // Step n makes a version n - 1 file a version n file.
 // Version 1: the matches alone. Version 2: every ball, and the list's order.
 // Version 3: the Matches window's columns in an index of their own, so the
-// records are read without the scripts' pages.
-const std::array<QStringList, 3> kSteps{{
+// records are read without the scripts' pages. Version 4: each side's record
+// and totals in indexes of their own, so the team table and the highest totals
+// are read without a sort of every match. Version 5: network matches, with the
+// other machine's address, and the message a match stopped with.
+const std::array<QStringList, 5> kSteps{{
     {R"(CREATE TABLE matches (
           id INTEGER PRIMARY KEY,
           started_at TEXT NOT NULL,
@@ -40,6 +43,13 @@ const std::array<QStringList, 3> kSteps{{
      "CREATE INDEX matches_by_start ON matches(started_at)"},
     {"CREATE INDEX matches_records ON matches(started_at, id, team1, team2, overs, game_type, "
      "team1_runs, team1_wickets, team2_runs, team2_wickets, result, finished)"},
+    {"CREATE INDEX matches_team1 ON matches(finished, team1, team1_runs, team2_runs)",
+     "CREATE INDEX matches_team2 ON matches(finished, team2, team2_runs, team1_runs)",
+     "CREATE INDEX matches_team1_total ON matches(team1_runs DESC, team1_wickets, started_at)",
+     "CREATE INDEX matches_team2_total ON matches(team2_runs DESC, team2_wickets, started_at)"},
+    {"ALTER TABLE matches ADD COLUMN network INTEGER NOT NULL DEFAULT 0",
+     "ALTER TABLE matches ADD COLUMN peer TEXT NOT NULL DEFAULT ''",
+     "ALTER TABLE matches ADD COLUMN ending TEXT NOT NULL DEFAULT ''"},
 }};
 
 bool Step(QSqlDatabase& db, int to, QString& why) {

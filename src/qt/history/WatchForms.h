@@ -13,10 +13,12 @@ class WatchForms : public Forms {
  public:
   WatchForms(QtForms& shown, DisplayEvents& keys) : shown_(shown), keys_(keys) {}
 
-  // The script's panel.
+  // The options form's settings show the match's and take no click or key.
+  void HoldShownPanel();
+  // The script's panel, shown on the options form as it is set.
   void Select(Option option);
-  void SetText(TextBox box, const std::string& text) { texts_[box] = text; }
-  void SetTicked(bool on) { sound_ = on; }
+  void SetText(TextBox box, const std::string& text);
+  void SetTicked(bool on);
 
   bool Value(Option option) const override { return selected_.count(option) > 0; }
   std::string Text(TextBox box) const override;

@@ -1,6 +1,7 @@
 #include "qt/history/Watcher.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "core/game/MatchAudience.h"
 #include "core/journal/CarriedState.h"
@@ -16,7 +17,8 @@ Watcher::Watcher(KeptScript script, Pictures& pictures, SoundOutput& sound)
     : script_(std::move(script)) {
   game_ = std::make_unique<Game>(Ports{&forms_, this, &pictures, this, &pump_});
   shown_.Attach(*game_);
-  audience_ = std::make_unique<MatchAudience>(*game_, AudienceOutputs{shown_, sound, shown_});
+  audience_ = std::make_unique<MatchAudience>(*game_, AudienceOutputs{strip_, sound, shown_});
+  sinceStart_.start();
   beat_.setTimerType(Qt::PreciseTimer);
   beat_.setSingleShot(true);
   QObject::connect(&beat_, &QTimer::timeout, [this] { Step(); });
@@ -28,6 +30,7 @@ Watcher::~Watcher() {
 
 void Watcher::Run() {
   shown_.ShowOptions();
+  forms_.HoldShownPanel();
   SetUp();
   QTimer::singleShot(0, [this] { Schedule(); });
   game_->cmdBegin_Click();  // returns when the match closes
@@ -50,6 +53,7 @@ void Watcher::Step() {
   if (ticksLeft_ > 0) {
     --ticksLeft_;
     game_->Timer1_Timer();
+    if (ticked_) ticked_();
   }
   Schedule();
 }
@@ -57,8 +61,14 @@ void Watcher::Step() {
 void Watcher::Schedule() {
   if (paused_ || !game_->MatchRunning() || (ticksLeft_ == 0 && next_ >= script_.lines.size()))
     return;
-  const int period = std::max(TimerPeriodMs(interval_), kShortestPeriodMs);
-  beat_.start(std::max(1, period / pace_));
+  const double step = std::max(TimerPeriodMs(interval_), kShortestPeriodMs) / double(pace_);
+  const double now = static_cast<double>(sinceStart_.nsecsElapsed()) / 1e6;
+  // Each tick is due one step after the last was due, whatever the tick cost,
+  // so the pace holds; a watch more than a step behind (paused, or the machine
+  // stalled) goes on from now rather than hurrying to catch up.
+  due_ += step;
+  if (due_ < now - step) due_ = now;
+  beat_.start(std::max(0, static_cast<int>(std::lround(due_ - now))));
 }
 
 // The script has been read, so every word is known good here.
@@ -85,8 +95,13 @@ void Watcher::Display_KeyDown(i16 keyCode, i16) {
   if (keyCode == 32) {
     paused_ = !paused_;
     if (!paused_) Schedule();
-    return;
+    return strip_.SetPace(pace_, paused_);
   }
   for (const auto& [code, pace] : kPaceKeys)
-    if (keyCode == code || keyCode == kPadZero + code - 48) pace_ = pace;
+    if (keyCode == code || keyCode == kPadZero + code - 48) SetPace(pace);
+}
+
+void Watcher::SetPace(int pace) {
+  pace_ = pace;
+  strip_.SetPace(pace_, paused_);
 }

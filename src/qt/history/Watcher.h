@@ -5,8 +5,10 @@
 // and resumes, 2 and 4 play twice and four times as fast, 1 at the match's
 // pace again, Escape stops watching. A watched match is never kept again.
 
+#include <QElapsedTimer>
 #include <QTimer>
 #include <cstddef>
+#include <functional>
 #include <memory>
 
 #include "core/game/Game.h"
@@ -16,6 +18,7 @@
 #include "qt/forms/QtEventPump.h"
 #include "qt/forms/QtForms.h"
 #include "qt/history/WatchForms.h"
+#include "qt/history/WatchStrip.h"
 
 class Pictures;
 class SoundOutput;
@@ -29,6 +32,9 @@ class Watcher : private DisplayEvents, private Timer, private Clock {
   // Plays the match to its end or to Escape; returns when its windows are gone.
   void Run();
   int Pace() const { return pace_; }
+  void SetPace(int pace);  // 1, 2 or 4 times the match's own
+  // Told after each tick of the match watched (a benchmark times them).
+  void OnTicked(std::function<void()> heard) { ticked_ = std::move(heard); }
   bool Paused() const { return paused_; }
 
  private:
@@ -52,6 +58,7 @@ class Watcher : private DisplayEvents, private Timer, private Clock {
   std::size_t next_ = 0;
   QtForms shown_;
   WatchForms forms_{shown_, *this};
+  WatchStrip strip_{shown_};
   QtEventPump pump_;
   i16 interval_ = 1;
   bool enabled_ = false;
@@ -60,6 +67,9 @@ class Watcher : private DisplayEvents, private Timer, private Clock {
   std::unique_ptr<class MatchAudience> audience_;
   long long ticksLeft_ = 0;  // of the current `tick N`
   QTimer beat_;
+  QElapsedTimer sinceStart_;
+  double due_ = 0;  // ms since the start: when the next tick is due
   int pace_ = 1;
   bool paused_ = false;
+  std::function<void()> ticked_;
 };

@@ -43,12 +43,12 @@ TEST(OptionsForm, HasNoTitleAndTheDesignClientSize) {
   EXPECT_EQ(form.size(), QSize(624, 465));
 }
 
-TEST(OptionsForm, FocusGoesBeginBoxesGroupsThenGameDelaySoundAndMatches) {
+TEST(OptionsForm, FocusGoesBeginBoxesGroupsThenGameDelaySoundMatchesAndNetwork) {
   OptionsForm form;
   const char* expected[] = {"cmdBegin",    "Text1",       "Text2",      "Text3",      "Option1",
                             "Option2",     "OptionBATe",  "OptionBATn", "OptionBATh", "OptionBOWLe",
                             "OptionBOWLn", "OptionBOWLh", "CPUe",       "CPUn",       "CPUh",
-                            "Text4",       "chkSound",    "cmdMatches", "cmdBegin"};
+                            "Text4",       "chkSound",    "cmdMatches", "cmdNetwork", "cmdBegin"};
   QWidget* at = form.Begin();
   for (const char* name : expected) {
     EXPECT_EQ(at->objectName(), QString::fromUtf8(name));

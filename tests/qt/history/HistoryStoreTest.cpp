@@ -133,6 +133,6 @@ TEST(HistoryStore, OlderFileIsMigrated) {
   store.Keep(AMatch("Owls", 9));
   EXPECT_TRUE(told.messages.empty());
   EXPECT_EQ(Count(store, "PRAGMA user_version"), history::CurrentVersion());
-  EXPECT_EQ(Count(store, "SELECT count(*) FROM matches WHERE team1 = 'Old'"), 1);
+  EXPECT_EQ(Count(store, "SELECT count(*) FROM matches WHERE team1 = 'Old' AND network = 0"), 1);
   EXPECT_EQ(Count(store, "SELECT count(*) FROM balls WHERE match = 2"), 2);
 }

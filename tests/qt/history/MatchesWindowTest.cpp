@@ -1,11 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <QCoreApplication>
 #include <QFile>
+#include <QKeyEvent>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <map>
 
 #include "qt/history/HistoryStore.h"
+#include "qt/history/MatchList.h"
 #include "qt/history/MatchesWindow.h"
 
 namespace {
@@ -59,6 +62,35 @@ TEST_F(Records, ListsEveryMatchNewestFirstAndMarksTheAbandoned) {
   EXPECT_EQ(Cell(list, 3, 2), "Owls");
   EXPECT_EQ(Cell(list, 3, 4), "30/1  20/2");
   EXPECT_EQ(Cell(list, 3, 8), "finished");
+}
+
+// Read a page at a time, in the order asked for, each match once.
+TEST_F(Records, ListIsReadAPageAtATimeInItsOrder) {
+  records::MatchList list(store.Database(), 3);
+  const auto column = [&](int c) {
+    QStringList cells;
+    for (int row = 0; row < list.rowCount(); ++row) cells << list.index(row, c).data().toString();
+    return cells.join(' ');
+  };
+  EXPECT_EQ(column(records::kId), "4 3 2");
+  ASSERT_TRUE(list.canFetchMore({}));
+  list.fetchMore({});
+  EXPECT_EQ(column(records::kId), "4 3 2 1");
+  EXPECT_FALSE(list.canFetchMore({}));
+  list.sort(records::kTeam1, Qt::AscendingOrder);
+  EXPECT_EQ(column(records::kTeam1), "Larks Owls Owls");
+  list.fetchMore({});
+  EXPECT_EQ(column(records::kTeam1), "Larks Owls Owls Rooks");
+  EXPECT_FALSE(list.canFetchMore({}));
+}
+
+// Ctrl+End reaches the oldest match, past the rows read so far.
+TEST_F(Records, CtrlEndReachesTheOldestMatch) {
+  for (int i = 0; i < records::MatchList::kPage; ++i) store.Keep(AMatch("Kites", 1, "Wrens", 2, i));
+  MatchesWindow window(store.Database(), {});
+  QKeyEvent end(QEvent::KeyPress, Qt::Key_End, Qt::ControlModifier);
+  QCoreApplication::sendEvent(window.Matches(), &end);
+  EXPECT_EQ(Cell(window.Matches(), window.Matches()->currentIndex().row(), records::kId), "1");
 }
 
 // Only finished matches count; a tie is drawn for both sides.
