@@ -75,7 +75,6 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         Refused{{"--fast"}, "gallowby: unknown option '--fast' (try 'gallowby --help')"},
         Refused{{"-"}, "gallowby: unknown option '-' (try 'gallowby --help')"},
-        Refused{{"-help"}, "gallowby: unknown option '-help' (try 'gallowby --help')"},
         // an unknown option after a question still refuses the whole line
         Refused{{"--help", "--bogus"},
                 "gallowby: unknown option '--bogus' (try 'gallowby --help')"},
@@ -141,35 +140,6 @@ TEST(CommandLineTexts, VersionComesFirstThenTheLicence) {
   EXPECT_TRUE(text.starts_with("gallowby " GALLOWBY_VERSION "\n")) << text;
   EXPECT_NE(text.find("License GPL-3.0-or-later"), std::string::npos) << text;
   EXPECT_EQ(text.back(), '\n');
-}
-
-// The help names every option the parser takes and every key of the game.
-TEST(CommandLineTexts, HelpNamesEveryOptionAndKey) {
-  const std::string help = HelpText();
-  for (const char* word : {"--help",
-                           "-h,",
-                           "--version",
-                           "--check-files",
-                           "--quit-after MS",
-                           "--host [PORT]",
-                           "--join ADDRESS[:PORT]",
-                           "--delay N",
-                           "Z, X",
-                           "J",
-                           "N drive",
-                           "M leg glance",
-                           "K hook",
-                           "H square cut",
-                           "NumPad 1, 2, 3",
-                           "NumPad 5",
-                           "arrows",
-                           "Space",
-                           "Tab",
-                           "R replays",
-                           "Escape",
-                           "F11"})
-    EXPECT_NE(help.find(word), std::string::npos) << word;
-  EXPECT_EQ(help.back(), '\n');
 }
 
 }  // namespace

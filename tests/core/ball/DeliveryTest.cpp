@@ -20,13 +20,13 @@ TEST(PitchSpot, ScatterAroundTheAimWidensWithPace) {
     int xLow, xHigh, yLow, yHigh;
   } cases[] = {{0, 267, 290, 269, 288}, {1, 269, 288, 271, 286}, {2, 273, 284, 274, 283}};
   for (const auto& c : cases) {
-    fakes::Rig rig;
-    MatchState& s = rig.game.S;
+    fakes::MatchRig rig;
+    MatchState& s = rig.S;
     Range x, y;
     for (int i = 0; i < 2000; ++i) {
       s.RunUpStarted = true, s.PitchChosen = false;
       s.BallPace = c.pace, s.BowlCursorX = 250, s.BowlCursorY = 250;
-      StartRunUpOrChooseSpot(rig.game.M);
+      StartRunUpOrChooseSpot(rig.match);
       x.Add(s.PitchX), y.Add(s.PitchY);
     }
     EXPECT_EQ(s.DeliveryPace, c.pace);
@@ -46,11 +46,11 @@ TEST(PitchSpot, KeyStartsRunUpThenFixesSpotOnceAndNeverInFlight) {
                {true, false, true, true, true, 0},   // spot already fixed: nothing
                {false, true, false, false, false, 0}};  // in flight: nothing
   for (const auto& c : cases) {
-    fakes::Rig rig;
-    MatchState& s = rig.game.S;
+    fakes::MatchRig rig;
+    MatchState& s = rig.S;
     s.RunUpStarted = c.runUp, s.BallBowled = c.bowled, s.PitchChosen = c.chosen;
     s.BallPace = 2, s.PitchX = -1;
-    StartRunUpOrChooseSpot(rig.game.M);
+    StartRunUpOrChooseSpot(rig.match);
     EXPECT_EQ(s.RunUpStarted, c.runUpAfter);
     EXPECT_EQ(s.PitchChosen, c.chosenAfter);
     EXPECT_EQ(s.DeliveryPace, c.paceAfter);
@@ -64,12 +64,12 @@ TEST(NewBall, CursorPlacedByGameType) {
     int xLow, xHigh, yLow, yHigh;
   } cases[] = {{Option::Option1, 230, 269, 250, 250}, {Option::Option2, 210, 289, 210, 289}};
   for (const auto& c : cases) {
-    fakes::Rig rig;
-    rig.forms.Select(c.game);
+    fakes::MatchRig rig;
+    rig.panel.Select(c.game);
     Range x, y;
     for (int i = 0; i < 3000; ++i) {
-      NewBall(rig.game.M);
-      x.Add(rig.game.S.BowlCursorX), y.Add(rig.game.S.BowlCursorY);
+      NewBall(rig.match);
+      x.Add(rig.S.BowlCursorX), y.Add(rig.S.BowlCursorY);
     }
     EXPECT_EQ(std::tuple(x.low, x.high, y.low, y.high),
               std::tuple(c.xLow, c.xHigh, c.yLow, c.yHigh));
@@ -77,8 +77,8 @@ TEST(NewBall, CursorPlacedByGameType) {
 }
 
 TEST(NewBall, ClearsEveryLatchAndPutsEveryoneBackButKeepsThePaceAndTheSpot) {
-  fakes::Rig rig;
-  MatchState& s = rig.game.S;
+  fakes::MatchRig rig;
+  MatchState& s = rig.S;
   bool* flags[] = {&s.BallBounced,    &s.RunUpStarted, &s.BallBowled, &s.PitchChosen,
                    &s.StumpCheckDone, &s.BallPastBat,  &s.WideCalled, &s.BallStopped,
                    &s.Bowled,         &s.WideBall,     &s.CpuBowling};
@@ -87,7 +87,7 @@ TEST(NewBall, ClearsEveryLatchAndPutsEveryoneBackButKeepsThePaceAndTheSpot) {
   for (i16* n : counts) *n = 2;
   s.BallPace = 2, s.PitchX = 280, s.CursorVY = -2, s.OutcomeText = "4 Runs";
   s.BowlerX = s.BowlerY = s.BatsmanSpriteX = s.BallSpriteY = 7, s.BallX = s.BallY = 7;
-  NewBall(rig.game.M);
+  NewBall(rig.match);
   for (std::size_t i = 0; i < std::size(flags); ++i) EXPECT_FALSE(*flags[i]) << "flag " << i;
   for (std::size_t i = 0; i < std::size(counts); ++i) EXPECT_EQ(*counts[i], 0) << "count " << i;
   EXPECT_EQ(s.OutcomeText, "");

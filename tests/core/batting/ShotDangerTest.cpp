@@ -1,44 +1,64 @@
-// How dangerous each shot is to each ball: its line where it crossed the crease
-// (five bands, nothing outside them) plus its length where it pitched (full,
-// good, short), at both bounds of every band.
+// How dangerous a shot is to a ball: a part for its line where it crossed the
+// crease (five bands, nothing outside them) plus a part for its length where it
+// pitched (full, good, short). The values are the game's tables; what is tested
+// is what they do: where the bands start and end, and which way length cuts.
 #include <gtest/gtest.h>
-
-#include <array>
 
 #include "core/batting/ShotDanger.h"
 #include "core/model/Outcome.h"
 
 namespace {
 
-// clang-format off
-constexpr std::array<i16, 12> kCrossings = {270, 271, 279, 280, 314, 315, 329, 330, 339, 340, 359, 360};
-constexpr std::array<i16, 4> kPitches = {221, 222, 249, 250};
+constexpr i16 kFull = 221, kGood = 222, kGoodLast = 249, kShort = 250;
 
-struct ShotRow {
-  const char* shot;
-  std::array<int, 12> byLine;   // a full ball (pitched at 221) crossing at each of kCrossings
-  std::array<int, 4> byLength;  // a ball crossing at 270 (no line danger) pitched at each of kPitches
-};
-
-//                               270 271 279 280 314 315 329 330 339 340 359 360    221 222 249 250
-constexpr ShotRow kDanger[] = {
-    {"Defensive",        {1,  5,  5,  2,  2,  2,  2,  2,  2,  3,  3,  1},  {1,  1,  1,  3}},
-    {"Front Foot Drive", {1,  3,  3,  2,  2,  2,  2,  4,  4,  4,  4,  1},  {1,  3,  3,  5}},
-    {"Leg Glance",       {1,  5,  5,  4,  4,  3,  3,  2,  2,  2,  2,  1},  {1,  2,  2,  3}},
-    {"Hook",             {5,  9,  9,  8,  8,  6,  6,  6,  6,  6,  6,  5},  {5,  3,  3,  1}},
-    {"Square Cut",       {5,  6,  6,  6,  6,  8,  8,  9,  9,  9,  9,  5},  {5,  3,  3,  1}},
-};
-// clang-format on
-
-TEST(ShotDanger, EveryShotAgainstEveryLineAndLength) {
+TEST(ShotDanger, OnlyABallInsideTheBandsAddsLineDangerTheSameAtEveryLength) {
   for (i16 code = shot::kDefensive; code <= shot::kCut; ++code) {
-    const ShotRow& row = kDanger[code];
-    for (std::size_t i = 0; i < kCrossings.size(); ++i)
-      EXPECT_EQ(ShotDangerOf(code, kCrossings[i], 221), row.byLine[i])
-          << row.shot << " crossing at " << kCrossings[i];
-    for (std::size_t i = 0; i < kPitches.size(); ++i)
-      EXPECT_EQ(ShotDangerOf(code, 270, kPitches[i]), row.byLength[i])
-          << row.shot << " pitched at " << kPitches[i];
+    for (i16 pitch : {kFull, kGood, kShort}) {
+      const int lengthOnly = ShotDangerOf(code, 270, pitch);
+      EXPECT_EQ(ShotDangerOf(code, 360, pitch), lengthOnly) << code;
+      EXPECT_EQ(ShotDangerOf(code, -5, pitch), lengthOnly) << code;
+      for (i16 x : {271, 300, 359})
+        EXPECT_GT(ShotDangerOf(code, x, pitch), lengthOnly) << code << " crossing at " << x;
+      // The line's part does not depend on the length.
+      EXPECT_EQ(ShotDangerOf(code, 330, pitch) - lengthOnly,
+                ShotDangerOf(code, 330, kFull) - ShotDangerOf(code, 270, kFull));
+    }
+  }
+}
+
+// Each band keeps one danger from its first x to its last: a band boundary moved
+// by one shows up as a change inside a band for some shot.
+TEST(ShotDanger, EachLineBandHoldsFromItsFirstToItsLastPixel) {
+  const i16 bands[][2] = {{271, 279}, {280, 314}, {315, 329}, {330, 339}, {340, 359}};
+  bool neighboursDiffer[4] = {};
+  for (i16 code = shot::kDefensive; code <= shot::kCut; ++code) {
+    for (std::size_t b = 0; b < 5; ++b) {
+      for (i16 x = bands[b][0]; x <= bands[b][1]; ++x)
+        EXPECT_EQ(ShotDangerOf(code, x, kFull), ShotDangerOf(code, bands[b][0], kFull))
+            << code << " crossing at " << x;
+      if (b < 4)
+        neighboursDiffer[b] |=
+            ShotDangerOf(code, bands[b][1], kFull) != ShotDangerOf(code, bands[b + 1][0], kFull);
+    }
+  }
+  for (bool differ : neighboursDiffer) EXPECT_TRUE(differ);
+}
+
+// A drive is riskier the shorter the ball; the hook and the cut the fuller.
+TEST(ShotDanger, LengthCutsOneWayForTheDriveAndTheOtherForHookAndCut) {
+  const auto byLength = [](i16 code) {
+    return std::array{ShotDangerOf(code, 270, kFull), ShotDangerOf(code, 270, kGood),
+                      ShotDangerOf(code, 270, kGoodLast), ShotDangerOf(code, 270, kShort)};
+  };
+  const auto drive = byLength(shot::kDrive);
+  EXPECT_LT(drive[0], drive[1]);
+  EXPECT_EQ(drive[1], drive[2]);
+  EXPECT_LT(drive[2], drive[3]);
+  for (i16 code : {shot::kHook, shot::kCut}) {
+    const auto attack = byLength(code);
+    EXPECT_GT(attack[0], attack[1]) << code;
+    EXPECT_EQ(attack[1], attack[2]) << code;
+    EXPECT_GT(attack[2], attack[3]) << code;
   }
 }
 

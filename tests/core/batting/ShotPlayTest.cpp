@@ -30,11 +30,11 @@ TEST(PlayShot, AcceptsOnlyInsideTheHittingWindow) {
                         {173.0f, true, false, true, false},   {170.0f, true, false, false, false},
                         {200.0f, false, false, false, false}, {200.0f, true, true, false, false}};
   for (const auto& c : cases) {
-    fakes::Rig rig;
-    MatchState& s = rig.game.S;
+    fakes::MatchRig rig;
+    MatchState& s = rig.S;
     DriveAt(s, c.ballY);
     s.BallBowled = c.bowled, s.ShotPlayed = c.alreadyPlayed, s.BallPastBat = c.pastBat;
-    PlayShot(rig.game.M);
+    PlayShot(rig.match);
     EXPECT_EQ(s.BatTolerance, 5) << c.ballY << ": read even for a refused shot";
     EXPECT_EQ(s.TimingLine != -99, c.accepted) << c.ballY;
     EXPECT_EQ(s.ShotPlayed, c.accepted || c.alreadyPlayed) << c.ballY;
@@ -68,44 +68,43 @@ TEST(PlayShot, ScoresTimingPlusLine) {
       {Option::OptionBATh, 200.0f, 335.0f, 300, -2},
   };
   for (const auto& c : cases) {
-    fakes::Rig rig;
-    rig.forms.Select(c.difficulty);
-    DriveAt(rig.game.S, c.ballY, c.ballX);
-    rig.game.S.BatsmanX = c.batsmanX;
-    PlayShot(rig.game.M);
-    EXPECT_EQ(rig.game.S.TimingLine, c.timingLine)
-        << c.ballY << ", " << c.ballX << " vs " << c.batsmanX;
+    fakes::MatchRig rig;
+    rig.panel.Select(c.difficulty);
+    DriveAt(rig.S, c.ballY, c.ballX);
+    rig.S.BatsmanX = c.batsmanX;
+    PlayShot(rig.match);
+    EXPECT_EQ(rig.S.TimingLine, c.timingLine) << c.ballY << ", " << c.ballX << " vs " << c.batsmanX;
   }
 }
 
 TEST(PlayShot, AMissKeepsTheBallsVelocityAndTheNewDifficultyCountsAtTheNextCall) {
-  fakes::Rig rig;
-  MatchState& s = rig.game.S;
+  fakes::MatchRig rig;
+  MatchState& s = rig.S;
   DriveAt(s, 230.0f, 330.0f);  // timing -1, line -1 against a danger of 2
-  rig.forms.Select(Option::OptionBATh);
+  rig.panel.Select(Option::OptionBATh);
   s.BallBowled = false;
-  PlayShot(rig.game.M);
+  PlayShot(rig.match);
   EXPECT_EQ(s.BatTolerance, 3);
-  rig.forms.Select(Option::OptionBATn);
+  rig.panel.Select(Option::OptionBATn);
   s.BallBowled = true;
-  PlayShot(rig.game.M);
+  PlayShot(rig.match);
   EXPECT_EQ(s.OutcomeText, TextOf(Outcome::None));
   EXPECT_EQ(s.ShotVX, 0.5f);
   EXPECT_EQ(s.ShotVY, -9.0f);
   s.ShotKey = shot::kHook;
   s.BallY = 200.0f, s.BallX = 300.0f;
-  PlayShot(rig.game.M);
+  PlayShot(rig.match);
   EXPECT_EQ(s.ShotCode, shot::kDrive) << "no second shot at the same ball";
 }
 
 // An accepted shot is told with its code, its timing + line and its danger:
 // a perfect drive (10) at a full ball on middle (danger 1 + 1).
 TEST(PlayShot, TellsTheShotWithItsSumsAndDanger) {
-  fakes::Rig rig;
+  fakes::MatchRig rig;
   fakes::EventLog ear;
-  rig.game.Events.Listen(ear);
-  DriveAt(rig.game.S, 200.0f);
-  PlayShot(rig.game.M);
+  rig.events.Listen(ear);
+  DriveAt(rig.S, 200.0f);
+  PlayShot(rig.match);
   ASSERT_EQ(ear.heard.size(), 1u);
   const GameEvent& e = ear.heard[0];
   EXPECT_EQ(std::tuple(e.kind, e.shot, e.timingLine, e.danger),
@@ -130,14 +129,14 @@ TEST(PlayShot, AKeyOutsideTheWindowIsToldEarlyOrLate) {
       {"already played", false, true, false, true, 300.0f, {}},
   };
   for (const auto& c : cases) {
-    fakes::Rig rig;
+    fakes::MatchRig rig;
     fakes::EventLog heard;
-    rig.game.Events.Listen(heard);
-    MatchState& s = rig.game.S;
+    rig.events.Listen(heard);
+    MatchState& s = rig.S;
     DriveAt(s, c.ballY);
     s.RunUpStarted = c.runUp, s.BallBowled = c.bowled, s.BallPastBat = c.pastBat;
     s.ShotPlayed = c.played;
-    PlayShot(rig.game.M);
+    PlayShot(rig.match);
     std::vector<bool> early;
     for (const GameEvent& e : heard.heard)
       if (e.kind == EventKind::ShotMissedWindow) early.push_back(e.early);

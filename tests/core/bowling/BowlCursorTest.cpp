@@ -7,26 +7,26 @@
 #include "fakes/Fakes.h"
 
 namespace {
-struct EasyRig : fakes::Rig {
+struct EasyRig : fakes::MatchRig {
   EasyRig() {
-    forms.Select(Option::OptionBOWLe);
-    game.S.CursorAccel = 1;
-    game.S.BowlCursorX = 200, game.S.BowlCursorY = 200;
+    panel.Select(Option::OptionBOWLe);
+    S.CursorAccel = 1;
+    S.BowlCursorX = 200, S.BowlCursorY = 200;
   }
 };
 }  // namespace
 
 TEST(BowlCursor, EasyRightKeyAcceleratesToFourThenGlidesToTheEdge) {
   EasyRig rig;
-  MatchState& s = rig.game.S;
+  MatchState& s = rig.S;
   s.RightHeld = true;
   for (i16 v : {1, 2, 3, 4, 4, 4}) {
-    MoveBowlCursor(rig.game.M);
+    MoveBowlCursor(rig.match);
     EXPECT_EQ(s.CursorVX, v);
   }
   EXPECT_EQ(s.BowlCursorX, 218);
   s.RightHeld = false;
-  for (int tick = 0; tick < 50; ++tick) MoveBowlCursor(rig.game.M);
+  for (int tick = 0; tick < 50; ++tick) MoveBowlCursor(rig.match);
   EXPECT_EQ(s.BowlCursorX, 379);
   EXPECT_EQ(s.CursorVX, 0);
   EXPECT_EQ(s.BowlCursorY, 200);
@@ -41,13 +41,13 @@ TEST(BowlCursor, OvershootsOneTickThenReturnsToTheEdge) {
                {true, 154, -4, 150, 151}};
   for (const auto& c : cases) {
     EasyRig rig;
-    MatchState& s = rig.game.S;
+    MatchState& s = rig.S;
     i16& pos = c.onY ? s.BowlCursorY : s.BowlCursorX;
     i16& v = c.onY ? s.CursorVY : s.CursorVX;
     pos = c.pos, v = c.v;
-    MoveBowlCursor(rig.game.M);
+    MoveBowlCursor(rig.match);
     EXPECT_EQ(pos, c.next);
-    MoveBowlCursor(rig.game.M);
+    MoveBowlCursor(rig.match);
     EXPECT_EQ(pos, c.after);
     EXPECT_EQ(v, 0);
   }
@@ -57,10 +57,10 @@ TEST(BowlCursor, BothKeysHeldCancelUnlessAtTheLowerLimit) {
   const struct { i16 before, after; } cases[] = {{-4, -3}, {-3, -3}, {0, 0}, {4, 4}};
   for (const auto& c : cases) {
     EasyRig rig;
-    rig.game.S.LeftHeld = rig.game.S.RightHeld = true;
-    rig.game.S.CursorVX = c.before;
-    MoveBowlCursor(rig.game.M);
-    EXPECT_EQ(rig.game.S.CursorVX, c.after) << c.before;
+    rig.S.LeftHeld = rig.S.RightHeld = true;
+    rig.S.CursorVX = c.before;
+    MoveBowlCursor(rig.match);
+    EXPECT_EQ(rig.S.CursorVX, c.after) << c.before;
   }
 }
 
@@ -75,10 +75,10 @@ TEST(BowlCursor, EachArrowSteersItsOwnWay) {
                {&MatchState::DownHeld, 0, 2}};
   for (const auto& c : cases) {
     EasyRig rig;
-    MatchState& s = rig.game.S;
+    MatchState& s = rig.S;
     s.*c.held = true;
-    MoveBowlCursor(rig.game.M);
-    MoveBowlCursor(rig.game.M);
+    MoveBowlCursor(rig.match);
+    MoveBowlCursor(rig.match);
     EXPECT_EQ(std::tuple(s.CursorVX, s.CursorVY), std::tuple(c.vx, c.vy));
     EXPECT_EQ(std::tuple(s.BowlCursorX, s.BowlCursorY),
               std::tuple(200 + c.vx * 3 / 2, 200 + c.vy * 3 / 2));
@@ -89,17 +89,17 @@ TEST(BowlCursor, EachArrowSteersItsOwnWay) {
 // time of day into the generator: the same generator at another time of day
 // steps differently.
 TEST(BowlCursor, NormalDrawsAFreshStepThatFollowsTheTimeOfDay) {
-  fakes::Rig early, late;
-  late.clock.Advance(1);
+  fakes::MatchRig early, late;
+  late.timeOfDay += 1;
   std::vector<int> steps[2];
   bool seen[6] = {};
-  for (fakes::Rig* rig : {&early, &late}) {
-    rig->forms.Select(Option::OptionBOWLn);
-    rig->game.Rnd = Random(42);
+  for (fakes::MatchRig* rig : {&early, &late}) {
+    rig->panel.Select(Option::OptionBOWLn);
+    rig->Rnd = Random(42);
     for (int tick = 0; tick < 300; ++tick) {
-      rig->clock.Advance(16);
-      MoveBowlCursor(rig->game.M);
-      const i16 step = rig->game.S.CursorAccel;
+      rig->timeOfDay += 16;
+      MoveBowlCursor(rig->match);
+      const i16 step = rig->S.CursorAccel;
       ASSERT_GE(step, 1);
       ASSERT_LE(step, 5);
       seen[step] = true;

@@ -3,35 +3,12 @@
 #include <initializer_list>
 #include <string>
 
+#include "GameEvents.h"
 #include "core/commentary/Commentary.h"
 
 namespace {
 
-GameEvent Event(EventKind kind) {
-  GameEvent event;
-  event.kind = kind;
-  return event;
-}
-
-// A shot as the game tells it, with the outcome it earned.
-GameEvent Shot(int code, int timingLine, int danger, const char* earned) {
-  GameEvent event = Event(EventKind::ShotPlayed);
-  event.shot = code, event.timingLine = timingLine, event.danger = danger;
-  event.outcome = OutcomeOf(earned);
-  return event;
-}
-
-GameEvent OutOfWindow(bool early) {
-  GameEvent event = Event(EventKind::ShotMissedWindow);
-  event.early = early;
-  return event;
-}
-
-GameEvent Scored(int runs, bool wicket = false, bool wide = false) {
-  GameEvent event = Event(EventKind::BallScored);
-  event.runs = runs, event.wicket = wicket, event.wide = wide;
-  return event;
-}
+using namespace game_events;
 
 const GameEvent kStumps = Event(EventKind::StumpsHit);
 const GameEvent kBatHit = Event(EventKind::BatHit);
@@ -44,47 +21,31 @@ std::string PlayBall(Commentary& commentary, std::initializer_list<GameEvent> ev
   return commentary.Lines()[1];
 }
 
+// The runs and blocks are in the golden traces; here the rest.
 TEST(CommentaryLastBall, SaysEveryKindOfBallAndWhy) {
   struct Case {
     std::initializer_list<GameEvent> events;
     std::string line;
   };
   const Case cases[] = {
-      {{Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)},
-       "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
-      {{Shot(2, 5, 2, "1 Run"), kBatHit, Scored(1)},
-       "1 run \u2014 Leg glance, timing and line 5 against danger 2: good for a single"},
-      {{Shot(3, 7, 2, "2 Runs"), kBatHit, Scored(2)},
-       "2 runs \u2014 Hook, timing and line 7 against danger 2: good for two"},
-      {{Shot(4, 8, 2, "3 Runs"), kBatHit, Scored(3)},
-       "3 runs \u2014 Square cut, timing and line 8 against danger 2: good for three"},
-      {{Shot(1, 4, 2, "No Run"), kBatHit, Scored(0)},
-       "Dot ball \u2014 Drive, timing and line 4 against danger 2: hit, but no run in it"},
-      {{Shot(0, 5, 2, "No Run"), kBatHit, Scored(0)},
-       "Dot ball \u2014 Defensive, timing and line 5 against danger 2: blocked"},
-      {{Scored(0)}, "Dot ball \u2014 left alone"},
-      {{Event(EventKind::Wide), Scored(1, false, true)},
+      {{Scored("")}, "Dot ball \u2014 left alone"},
+      {{Event(EventKind::Wide), Scored("Wide")},
        "Wide \u2014 a run to the batsmen, and the ball is bowled again"},
-      {{kStumps, Scored(0, true)}, "Bowled! \u2014 left alone"},
-      {{Shot(1, 1, 4, ""), kStumps, Scored(0, true)},
+      {{kStumps, Scored("Your OUT!!!")}, "Bowled! \u2014 left alone"},
+      {{Shot(1, 1, 4, ""), kStumps, Scored("Your OUT!!!")},
        "Bowled! \u2014 Drive, timing and line 1 against danger 4: no contact"},
-      {{Shot(1, 2, 3, "Caught Out"), kBatHit, Scored(0, true)},
+      {{Shot(1, 2, 3, "Caught Out"), kBatHit, Scored("Caught Out")},
        "Caught! \u2014 Drive, timing and line 2 against danger 3: edged up for a catch"},
-      {{Shot(0, 3, 3, "Caught Out"), kBatHit, Scored(0, true)},
-       "Caught! \u2014 Defensive, timing and line 3 against danger 3: edged up for a catch"},
-      {{kPads, Scored(0)}, "Stopped by the pads"},
-      {{kPads, OutOfWindow(false), Scored(0)},
+      {{kPads, Scored("")}, "Stopped by the pads"},
+      {{kPads, OutOfWindow(false), Scored("")},
        "Stopped by the pads \u2014 Too late: the ball had gone past"},
-      {{Shot(4, 0, 5, ""), Scored(0)},
+      {{Shot(4, 0, 5, ""), Scored("")},
        "Played and missed \u2014 Square cut, timing and line 0 against danger 5: no contact"},
-      {{Shot(0, 2, 3, ""), Scored(0)},
-       "Played and missed \u2014 Defensive, timing and line 2 against danger 3: no contact"},
-      {{OutOfWindow(true), Scored(0)}, "Dot ball \u2014 Too early: the ball was not there yet"},
-      {{OutOfWindow(false), Scored(0)}, "Dot ball \u2014 Too late: the ball had gone past"},
-      {{OutOfWindow(true), kStumps, Scored(0, true)},
+      {{OutOfWindow(true), Scored("")}, "Dot ball \u2014 Too early: the ball was not there yet"},
+      {{OutOfWindow(true), kStumps, Scored("Your OUT!!!")},
        "Bowled! \u2014 Too early: the ball was not there yet"},
       // an early press, then the shot in the window: the shot is what counted
-      {{OutOfWindow(true), Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)},
+      {{OutOfWindow(true), Shot(1, 9, 2, "4 Runs"), kBatHit, Scored("4 Runs")},
        "FOUR! \u2014 Drive, timing and line 9 against danger 2: clean hit"},
   };
   for (const Case& c : cases) {
@@ -100,7 +61,7 @@ TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
   commentary.OnEvent(Shot(1, 9, 2, "4 Runs"));
   commentary.OnEvent(Event(EventKind::BatHit));
   EXPECT_EQ(commentary.Lines()[1], "") << "said before the ball has ended";
-  commentary.OnEvent(Scored(4));
+  commentary.OnEvent(Scored("4 Runs"));
   commentary.OnEvent(Event(EventKind::RunUpStarted));
   EXPECT_EQ(commentary.Lines()[1].substr(0, 5), "FOUR!") << "kept through the next run-up";
   commentary.OnEvent(Event(EventKind::BallReleased));
@@ -109,10 +70,10 @@ TEST(CommentaryLastBall, ShownFromTheBallsEndUntilTheNextRelease) {
 
 TEST(CommentaryLastBall, ForgetsTheLastBallsShotAtTheNextRelease) {
   Commentary commentary;
-  PlayBall(commentary, {Shot(1, 9, 2, "4 Runs"), kBatHit, Scored(4)});
-  EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
-  PlayBall(commentary, {kPads, Scored(0)});
-  EXPECT_EQ(PlayBall(commentary, {Scored(0)}), "Dot ball \u2014 left alone");
+  PlayBall(commentary, {Shot(1, 9, 2, "4 Runs"), kBatHit, Scored("4 Runs")});
+  EXPECT_EQ(PlayBall(commentary, {Scored("")}), "Dot ball \u2014 left alone");
+  PlayBall(commentary, {kPads, Scored("")});
+  EXPECT_EQ(PlayBall(commentary, {Scored("")}), "Dot ball \u2014 left alone");
 }
 
 PlaySituation Situation(bool againstComputer, bool firstInnings) {
@@ -134,9 +95,11 @@ PlaySituation In(PlaySituation s, Phase phase) {
   return s;
 }
 
+// What the golden traces' matches never meet: a sweeping cursor, the pause,
+// the second innings between two humans.
 TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
   const PlaySituation cpuFirst = Situation(true, true), cpuSecond = Situation(true, false);
-  const PlaySituation hvhFirst = Situation(false, true), hvhSecond = Situation(false, false);
+  const PlaySituation hvhSecond = Situation(false, false);
   PlaySituation sweeping = cpuSecond;
   sweeping.cursorSweeps = true;
   struct Case {
@@ -145,21 +108,7 @@ TEST(CommentaryWhatNow, TellsTheSideThatMustActItsKeys) {
     std::string line;
   };
   const Case cases[] = {
-      {cpuFirst, Phase::Waiting, "Lions to bat: Space calls the ball"},
-      {cpuFirst, Phase::RunUp, "Bowler running in: Z/X to move, get ready"},
-      {cpuFirst, Phase::InFlight,
-       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J block"},
-      {cpuFirst, Phase::Break, "Innings break: Space starts Tigers' innings"},
-      {cpuSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
-      {cpuSecond, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
       {sweeping, Phase::RunUp, "Run-up: the cursor sweeps itself, 5 fixes the spot"},
-      {cpuSecond, Phase::InFlight, "The computer is batting: watch the shot"},
-      {hvhFirst, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
-      {hvhFirst, Phase::RunUp, "Run-up: arrows aim, 5 fixes the spot"},
-      {hvhFirst, Phase::InFlight,
-       "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
-      {hvhFirst, Phase::Break, "Innings break: Space starts Tigers' innings"},
-      {hvhSecond, Phase::Waiting, "Bowler: pace 1, 2 or 3, then 5 to run in"},
       {hvhSecond, Phase::InFlight,
        "Batsman: Z/X to move; as the ball arrives N drive, M glance, K hook, H cut, J/Space block"},
       {cpuFirst, Phase::Paused, "Game Delay is 0: paused until Tab is pressed"},
@@ -195,25 +144,17 @@ Commentary UnderWay() {
 
 TEST(CommentaryMatchLine, RunRateTargetAndChase) {
   const PlaySituation first = Situation(true, true), second = Situation(true, false);
-  const PlaySituation atBreak = In(second, Phase::Break);
   struct Case {
     PlaySituation situation;
     std::string line;
   };
   const Case cases[] = {
-      {Overs(first, 0, 0, 5), "Lions 0/0 after 0.0 of 5 overs"},
       {Overs(Score(first, 2, 0, 0, 0), 0, 0, std::nullopt), "Lions 2/0 after 0.0 overs"},  // wides
       {Overs(Score(first, 23, 2, 0, 0), 3, 4, 5), "Lions 23/2 after 3.4 of 5 overs, run rate 6.3"},
       {Overs(Score(first, 1, 0, 0, 0), 0, 4, std::nullopt),
        "Lions 1/0 after 0.4 overs, run rate 1.5"},
-      {Overs(Score(first, 1, 0, 0, 0), 2, 4, std::nullopt),
-       "Lions 1/0 after 2.4 overs, run rate 0.4"},
       {Overs(Score(first, 7, 1, 0, 0), 1, 0, 0), "Lions 7/1 after 1.0 overs, run rate 7.0"},
       {Overs(Score(first, 3, 0, 0, 0), 0, 3, 1), "Lions 3/0 after 0.3 of 1 over, run rate 6.0"},
-      {Score(atBreak, 23, 2, 0, 0), "Lions made 23/2: Tigers need 24 to win"},
-      {Overs(Score(second, 23, 2, 12, 3), 4, 1, 5), "Tigers need 12 from 5 balls"},
-      {Overs(Score(second, 23, 2, 21, 3), 4, 5, 5), "Tigers need 3 from 1 ball"},
-      {Overs(Score(second, 23, 2, 12, 3), 4, 1, std::nullopt), "Tigers need 12"},
       {Overs(Score(second, 23, 2, 12, 3), 4, 1, 2), "Tigers need 12"},  // box cut below the overs
       {Overs(Score(second, 23, 2, 12, 3), 0, 0, 0),
        "Tigers need 12"},  // no overs: no balls to count
@@ -253,7 +194,7 @@ TEST(CommentaryMatchLine, TheResultOnceTheMatchHasEnded) {
 TEST(CommentaryMatchLine, ResetForgetsTheMatchBefore) {
   Commentary commentary;
   commentary.Update(Score(Situation(false, false), 23, 2, 24, 3));
-  PlayBall(commentary, {Scored(4)});
+  PlayBall(commentary, {Scored("4 Runs")});
   commentary.OnEvent(Event(EventKind::MatchEnded));
   commentary.Reset();
   const CommentaryLines& lines = commentary.Update(Situation(false, true));

@@ -33,12 +33,6 @@ TEST(CapName, CutsByCharactersNeverInsideOne) {
   for (const Case& c : cases) EXPECT_EQ(CapName(c.name, "Team 1", c.chars), c.capped) << c.name;
 }
 
-TEST(CapName, ANameOfTwoHundredCharactersKeepsTheCap) {
-  const std::string capped = CapName(std::string(200, 'x'), "Team 1");
-  EXPECT_EQ(CharCount(capped), commentary::kNameChars);
-  EXPECT_EQ(capped.substr(capped.size() - 3), "\u2026");
-}
-
 TEST(Fill, PutsEachArgumentInItsHole) {
   EXPECT_EQ(commentary::Fill("{} need {} from {}", {"Tigers", "12", "5 balls"}),
             "Tigers need 12 from 5 balls");

@@ -16,8 +16,8 @@ namespace {
 // any shot asked for is refused unless a test says otherwise.
 struct Batting {
   Batting() {
-    rig.forms.Select(Option::Option1);
-    rig.game.Rnd = Random(5);
+    rig.panel.Select(Option::Option1);
+    rig.Rnd = Random(5);
     s().FirstInnings = false;
     s().BallX = 300.0f;
     s().BallY = 200.0f;
@@ -25,8 +25,8 @@ struct Batting {
     s().PitchY = 220;
     s().BatsmanX = 123;
   }
-  MatchState& s() { return rig.game.S; }
-  fakes::Rig rig;
+  MatchState& s() { return rig.S; }
+  fakes::MatchRig rig;
 };
 
 struct Idle {
@@ -47,18 +47,18 @@ TEST(CpuBat, DoesNothingUnlessTheComputerBatsAndTheBallIsNear) {
   for (const Idle& row : kIdle) {
     SCOPED_TRACE(row.why);
     Batting b;
-    b.rig.forms.Select(row.gameType);
+    b.rig.panel.Select(row.gameType);
     b.s().FirstInnings = row.firstInnings;
     b.s().BallY = row.ballY;
     b.s().BallBowled = true;
     b.s().ShotKey = 0;
-    const auto drawsBefore = b.rig.game.Rnd.State();
-    CpuBat(b.rig.game.M);
+    const auto drawsBefore = b.rig.Rnd.State();
+    CpuBat(b.rig.match);
     EXPECT_EQ(b.s().BatsmanX, 123);
     EXPECT_EQ(b.s().ShotKey, 0);
     EXPECT_EQ(b.s().CpuBatSpread, 0);
     EXPECT_FALSE(b.s().ShotPlayed);
-    EXPECT_EQ(b.rig.game.Rnd.State(), drawsBefore);
+    EXPECT_EQ(b.rig.Rnd.State(), drawsBefore);
   }
 }
 
@@ -82,13 +82,13 @@ TEST(CpuBat, PlacesTheBatWithinItsDifficultysSpreadAndReachesBothEnds) {
   for (const Placement& p : kPlacements) {
     SCOPED_TRACE(p.spread);
     if (p.option) {
-      b.rig.forms.Select(*p.option);
+      b.rig.panel.Select(*p.option);
     } else {
-      for (Option cpu : {Option::CPUe, Option::CPUn, Option::CPUh}) b.rig.forms.selected.erase(cpu);
+      for (Option cpu : {Option::CPUe, Option::CPUn, Option::CPUh}) b.rig.panel.selected.erase(cpu);
     }
     int lo = 1000, hi = -1000;
     for (int i = 0; i < 2000; ++i) {
-      CpuBat(b.rig.game.M);
+      CpuBat(b.rig.match);
       lo = std::min(lo, b.s().BatsmanX - 300);
       hi = std::max(hi, b.s().BatsmanX - 300);
     }
@@ -120,7 +120,7 @@ TEST(CpuBat, ChoosesItsShotByLineAndLengthKeepingTheLastOneOnASplit) {
     b.s().ShotKey = kEarlier;
     b.s().BallCrossX = c.crossX;
     b.s().PitchY = c.pitchY;
-    CpuBat(b.rig.game.M);
+    CpuBat(b.rig.match);
     EXPECT_EQ(b.s().ShotKey, c.expected == kKept ? kEarlier : c.expected);
   }
 }
@@ -130,12 +130,12 @@ TEST(CpuBat, PlaysAtABallInTheWindowButLeavesAWideAlone) {
   for (bool wide : {false, true}) {
     SCOPED_TRACE(wide ? "wide" : "fair");
     Batting b;
-    b.rig.forms.Select(Option::CPUh);
+    b.rig.panel.Select(Option::CPUh);
     b.s().BallBowled = true;
     b.s().BallVY = -10.0f;
     b.s().WideBall = wide;
     b.s().OutcomeText = wide ? "Wide" : "";
-    CpuBat(b.rig.game.M);
+    CpuBat(b.rig.match);
     EXPECT_EQ(b.s().ShotPlayed, !wide);
     if (wide) {
       EXPECT_EQ(b.s().OutcomeText, "Wide");

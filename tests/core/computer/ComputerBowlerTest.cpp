@@ -26,10 +26,10 @@ void StartRunUp(MatchState& s, i16 pace) {
 }
 
 TEST(CpuBowl, TheAimDriftsSidewaysAndWalksTwoPixelsATickUpThePitch) {
-  fakes::Rig rig;
-  rig.forms.Select(Option::Option1);
-  rig.game.Rnd = Random(7);
-  MatchState& s = rig.game.S;
+  fakes::MatchRig rig;
+  rig.panel.Select(Option::Option1);
+  rig.Rnd = Random(7);
+  MatchState& s = rig.S;
   std::array<int, 4> seen{};  // steps of -1, 0, +1, +2 on x
   long drift = 0;
   int ticks = 0;
@@ -37,7 +37,7 @@ TEST(CpuBowl, TheAimDriftsSidewaysAndWalksTwoPixelsATickUpThePitch) {
     StartRunUp(s, 0);
     for (int tick = 0; tick < kRunUpTicks; ++tick, ++ticks) {
       const i16 x = s.BowlCursorX, y = s.BowlCursorY;
-      CpuBowl(rig.game.M);
+      CpuBowl(rig.match);
       const int dx = s.BowlCursorX - x;
       ASSERT_EQ(s.BowlCursorY, y - 2);
       ASSERT_GE(dx, -1);
@@ -54,16 +54,16 @@ TEST(CpuBowl, TheAimDriftsSidewaysAndWalksTwoPixelsATickUpThePitch) {
 // Fast moves on one tick in eight, fast/medium two in eight, slow three in
 // eight, always to the next pace round the cycle.
 TEST(CpuBowl, ThePaceCyclesFastMediumSlowAtItsOwnRateFromEach) {
-  fakes::Rig rig;
-  rig.forms.Select(Option::Option1);
-  rig.game.Rnd = Random(11);
-  MatchState& s = rig.game.S;
+  fakes::MatchRig rig;
+  rig.panel.Select(Option::Option1);
+  rig.Rnd = Random(11);
+  MatchState& s = rig.S;
   std::array<int, 3> ticksAt{}, movesFrom{};
   StartRunUp(s, 0);
   for (int tick = 0; tick < 24000; ++tick) {
     if (tick % kRunUpTicks == 0) StartRunUp(s, s.BallPace);
     const i16 before = s.BallPace;
-    CpuBowl(rig.game.M);
+    CpuBowl(rig.match);
     ASSERT_TRUE(s.BallPace == before || s.BallPace == (before + 1) % 3)
         << before << " -> " << s.BallPace;
     ++ticksAt[static_cast<std::size_t>(before)];
@@ -86,10 +86,10 @@ constexpr SpotRange kSpotRange[] = {{17, 40, 19, 38}, {19, 38, 21, 36}, {23, 34,
 // Once fixed, a ball's spot and pace stay put for the rest of the run-up; it is
 // fixed from the cursor and pace as this very tick left them.
 TEST(CpuBowl, FixesThePitchSpotAtMostOncePerBallFromTheCursorAsItStands) {
-  fakes::Rig rig;
-  rig.forms.Select(Option::Option1);
-  rig.game.Rnd = Random(3);
-  MatchState& s = rig.game.S;
+  fakes::MatchRig rig;
+  rig.panel.Select(Option::Option1);
+  rig.Rnd = Random(3);
+  MatchState& s = rig.S;
   const int balls = 600;
   int fixedBalls = 0;
   for (int ball = 0; ball < balls; ++ball) {
@@ -97,7 +97,7 @@ TEST(CpuBowl, FixesThePitchSpotAtMostOncePerBallFromTheCursorAsItStands) {
     bool fixed = false;
     i16 pitchX = 0, pitchY = 0, pace = 0;
     for (int tick = 0; tick < kRunUpTicks; ++tick) {
-      CpuBowl(rig.game.M);
+      CpuBowl(rig.match);
       if (fixed) {
         ASSERT_EQ(s.PitchX, pitchX);
         ASSERT_EQ(s.PitchY, pitchY);

@@ -23,7 +23,11 @@ std::vector<std::string> Ops(const fakes::RecordingDisplay& display) {
 }
 
 struct ThrowingDisplay : fakes::RecordingDisplay {
-  void ShowFrame() override { RaiseError(kErrSubscript); }
+  void ShowFrame() override {
+    ++shown;
+    RaiseError(kErrSubscript);
+  }
+  int shown = 0;
 };
 
 }  // namespace
@@ -187,6 +191,7 @@ TEST(MatchStart, ErrorInATickClosesTheMatchCleanly) {
   }};
   rig.game.cmdBegin_Click();
   EXPECT_EQ(rig.forms.messages, std::vector<std::string>{"Subscript out of range"});
+  EXPECT_EQ(dynamic_cast<ThrowingDisplay&>(*rig.forms.lastDisplay).shown, 1) << "ticked on";
   EXPECT_TRUE(rig.forms.loaded);
   EXPECT_TRUE(rig.forms.beginEnabled);
   EXPECT_FALSE(rig.timer.Enabled());

@@ -4,6 +4,7 @@
 #include <string>
 #include <vector>
 
+#include "GameEvents.h"
 #include "core/scorecard/ScorecardFeed.h"
 #include "fakes/Fakes.h"
 
@@ -19,12 +20,7 @@ struct Window : ScorecardOutput {
   std::vector<std::string> seen;
 };
 
-GameEvent Scored(int runs, bool first) {
-  return {.kind = EventKind::BallScored,
-          .outcome = runs == 4 ? Outcome::FourRuns : Outcome::NoRun,
-          .runs = runs,
-          .firstInnings = first};
-}
+using namespace game_events;
 
 }  // namespace
 
@@ -37,15 +33,15 @@ TEST(ScorecardFeed, UpAtTheBreakDownAtTheNextRunUpUpAgainAtTheEnd) {
     GameEvent event;
     std::vector<std::string> after;
   } steps[] = {
-      {{.kind = EventKind::RunUpStarted}, {}},
-      {Scored(4, true), {}},
-      {{.kind = EventKind::InningsEnded, .innings = 1}, {"first Lions Team2 4"}},
-      {{.kind = EventKind::BallReleased}, {"first Lions Team2 4"}},  // nothing bowled yet
-      {{.kind = EventKind::RunUpStarted}, {"first Lions Team2 4", "closed"}},
-      {{.kind = EventKind::RunUpStarted}, {"first Lions Team2 4", "closed"}},
-      {Scored(0, false), {"first Lions Team2 4", "closed"}},
-      {{.kind = EventKind::InningsEnded, .innings = 2}, {"first Lions Team2 4", "closed"}},
-      {{.kind = EventKind::MatchEnded}, {"first Lions Team2 4", "closed", "both Lions Team2 4"}},
+      {Event(EventKind::RunUpStarted), {}},
+      {Scored("4 Runs"), {}},
+      {Ended(1), {"first Lions Team2 4"}},
+      {Event(EventKind::BallReleased), {"first Lions Team2 4"}},  // nothing bowled yet
+      {Event(EventKind::RunUpStarted), {"first Lions Team2 4", "closed"}},
+      {Event(EventKind::RunUpStarted), {"first Lions Team2 4", "closed"}},
+      {Scored("No Run", false), {"first Lions Team2 4", "closed"}},
+      {Ended(2), {"first Lions Team2 4", "closed"}},
+      {Event(EventKind::MatchEnded), {"first Lions Team2 4", "closed", "both Lions Team2 4"}},
   };
   feed.OnMatchStarted();
   window.seen.clear();

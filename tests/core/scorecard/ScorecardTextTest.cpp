@@ -5,13 +5,13 @@
 #include <string>
 #include <vector>
 
-#include "ScoringEvents.h"
+#include "GameEvents.h"
 #include "core/scorecard/BallByBall.h"
 #include "core/scorecard/ScorecardText.h"
 
 namespace {
 
-using namespace scoring_events;
+using namespace game_events;
 
 struct OverCase {
   std::vector<std::string> symbols;
@@ -34,21 +34,21 @@ TEST(ScorecardText, AnOverIsItsSymbolsJoinedBySpaces) {
 
 TEST(ScorecardText, TheCardHasEachInningsFiguresAndOvers) {
   scorecard::BallByBall book;
-  for (const GameEvent& e :
-       Balls({"4 Runs", "Wide", "", "Caught Out", "1 Run", "2 Runs", "No Run", "Your OUT!!!"}))
+  for (const GameEvent& e : Balls({"4 Runs", "Wide", "", "Caught Out", "1 Run", "2 Runs", "No Run",
+                                   "Wide", "Your OUT!!!"}))
     book.OnEvent(e);
   book.OnEvent(Ended(1));
   for (const GameEvent& e : Balls({"3 Runs"}, false)) book.OnEvent(e);
 
   EXPECT_EQ(scorecard::ScorecardText(book.Innings(1), "Lions", nullptr, "Tigers"),
-            "Lions  8/2  (1.1 overs)\n"
-            "Wides 1   Fours 1   Dots 2\n"
-            "Fall of wickets: 1-5 (0.3), 2-8 (1.1)\n"
+            "Lions  9/2  (1.1 overs)\n"
+            "Wides 2   Fours 1   Dots 2\n"
+            "Fall of wickets: 1-5 (0.3), 2-9 (1.1)\n"
             "Over 1: 4 wd . W 1 2 . = 8\n"
-            "Over 2: W = 0\n");
+            "Over 2: wd W = 1\n");
   const std::string both =
       scorecard::ScorecardText(book.Innings(1), "Lions", &book.Innings(2), "Tigers");
-  EXPECT_NE(both.find("Over 2: W = 0\n\nTigers  3/0  (0.1 overs)\n"), std::string::npos) << both;
+  EXPECT_NE(both.find("Over 2: wd W = 1\n\nTigers  3/0  (0.1 overs)\n"), std::string::npos) << both;
   EXPECT_NE(both.find("Fall of wickets: none\nOver 1: 3 = 3\n"), std::string::npos) << both;
 }
 

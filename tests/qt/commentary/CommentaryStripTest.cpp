@@ -97,17 +97,6 @@ TEST(CommentaryStrip, AtTwiceItsSizeTheWordsAreTwiceAsLarge) {
   EXPECT_NEAR(boxes[1].left(), 2 * boxes[0].left(), 2);
 }
 
-// Saves a picture of the strip for the docs when asked:
-// GALLOWBY_COMMENTARY_PNG=docs/commentary.png test_qt_commentary
-TEST(CommentaryStrip, PictureForTheDocs) {
-  const QString path = qEnvironmentVariable("GALLOWBY_COMMENTARY_PNG");
-  if (path.isEmpty()) GTEST_SKIP() << "set GALLOWBY_COMMENTARY_PNG to save the picture";
-  CommentaryStrip strip;
-  strip.resize(640, CommentaryStrip::kHeight);
-  strip.SetLines(kMidMatch);
-  EXPECT_TRUE(strip.grab().save(path, "PNG"));
-}
-
 // The commentary caps names so the widget never has to cut a line: with the
 // widest names and the biggest scores every line is shown whole.
 TEST(CommentaryStrip, WidestNamesAndScoresAreNeverCut) {

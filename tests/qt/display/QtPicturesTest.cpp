@@ -20,6 +20,10 @@ class QtPicturesTest : public ::testing::Test {
     QFile text(dir.filePath("notapicture.bmp"));
     text.open(QIODevice::WriteOnly);
     text.write("this is not a bitmap");
+    QFile(dir.filePath("empty.bmp")).open(QIODevice::WriteOnly);
+    QFile all(dir.filePath("ALL.BMP")), cut(dir.filePath("cut.bmp"));
+    all.open(QIODevice::ReadOnly), cut.open(QIODevice::WriteOnly);
+    cut.write(all.read(all.size() / 2));
     QDir(dir.path()).mkdir("folder.bmp");
   }
   QTemporaryDir dir;
@@ -52,6 +56,8 @@ TEST_F(QtPicturesTest, MissingAndUnreadableFilesRaiseTheirErrors) {
       {"folder.bmp", kErrFileNotFound},
       {"notapicture.bmp", kErrInvalidPicture},
       {"NOTAPICTURE.BMP", kErrInvalidPicture},
+      {"empty.bmp", kErrInvalidPicture},
+      {"cut.bmp", kErrInvalidPicture},
   };
   for (const auto& c : cases) {
     try {

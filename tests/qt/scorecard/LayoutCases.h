@@ -36,7 +36,7 @@ inline std::vector<Case> All() {
   using match_records::Plausible;
   const scorecard::BallByBall match = Played(Plausible(10, 7), Plausible(10, 11));
   const scorecard::BallByBall dots =
-      Played(scoring_events::Repeat("No Run", 12), scoring_events::Repeat("", 3));
+      Played(game_events::Repeat("No Run", 12), game_events::Repeat("", 3));
   scorecard::InningsRecord empty;
   empty.innings = 2;
   std::vector<Case> cases = {
@@ -47,8 +47,6 @@ inline std::vector<Case> All() {
       FromBook("scripts", match, QString::fromUtf8("أسود الصحراء للكريكيت ").repeated(9),
                QString::fromUtf8("北京猛虎队 मुंबई के शेर Ελληνικοί Αετοί")),
       FromBook("no_runs", dots, "Nought", "Nil"),
-      {"single_ball", rough_records::SingleBall("4", 4, true),
-       rough_records::SingleBall("wd", 1, false), "One", "Two"},
       {"ten_in_one_over", rough_records::WicketsInOneOver(10), empty, "Collapse", "Waiting"},
       {"empty_second", match.Innings(1), empty, "Lions", "Tigers"},
       {"huge", rough_records::Huge(50), rough_records::Huge(48), "Giants", "Titans"},

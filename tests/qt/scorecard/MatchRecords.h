@@ -4,7 +4,7 @@
 #include <string>
 #include <vector>
 
-#include "ScoringEvents.h"
+#include "GameEvents.h"
 #include "core/scorecard/BallByBall.h"
 
 namespace match_records {
@@ -12,8 +12,8 @@ namespace match_records {
 // Feeds the innings' outcomes to the book and closes the innings.
 inline void Innings(scorecard::BallByBall& book, const std::vector<std::string>& outcomes,
                     int innings) {
-  for (const GameEvent& e : scoring_events::Balls(outcomes, innings == 1)) book.OnEvent(e);
-  book.OnEvent(scoring_events::Ended(innings));
+  for (const GameEvent& e : game_events::Balls(outcomes, innings == 1)) book.OnEvent(e);
+  book.OnEvent(game_events::Ended(innings));
 }
 
 // A plausible innings of the given overs: a fixed walk through the outcomes,

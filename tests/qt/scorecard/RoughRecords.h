@@ -29,22 +29,6 @@ inline scorecard::InningsRecord WicketsInOneOver(int count) {
   return record;
 }
 
-// One ball of the given symbol and runs.
-inline scorecard::InningsRecord SingleBall(const std::string& symbol, int runs, bool counted) {
-  scorecard::InningsRecord record;
-  record.closed = true;
-  record.runs = runs;
-  record.board = {0, counted ? 1 : 0};
-  record.overs.push_back({{symbol}, runs, 0});
-  scorecard::BallRecord ball;
-  ball.symbol = symbol;
-  ball.runs = runs;
-  ball.teamRuns = runs;
-  ball.board = record.board;
-  record.balls.push_back(ball);
-  return record;
-}
-
 // Big numbers everywhere: a long innings of fours with an over of many wides.
 inline scorecard::InningsRecord Huge(int overs) {
   scorecard::InningsRecord record;
