@@ -175,7 +175,7 @@ class Runner:
                            "-E", "^clang_format$", "-j", self.jobs, "--timeout", str(SUITE_TIMEOUT)])
         if status == 0:
             return None
-        # Every failing test, from ctest's closing list: "  276 - soak_1000_matches (Failed)".
+        # Every failing test, from ctest's closing list: "  276 - soak_400_matches (Failed)".
         failed = re.findall(r"^\s*\d+ - (\S+) \((?!Not Run|Disabled|Skipped)[^)]*\)", out, re.M)
         shown = ", ".join(failed[:3]) + (f" and {len(failed) - 3} more" if len(failed) > 3 else "")
         return "killed", "suite: " + (shown or f"ctest exit {status}")
