@@ -142,6 +142,8 @@ TEST(Session, AHostilePeerEndsTheMatchWithAMessageAndTheGameGoesOn) {
        "Disconnected: the other game sent ticks out of order"},
       {"the batsman's Z from the bowling side", [](HostingRig& h) { h.lines = {"down 90"}; },
        "Disconnected: the other game sent keys for a role it does not hold"},
+      {"a shot (Space) from the bowling side", [](HostingRig& h) { h.lines = {"down 32"}; },
+       "Disconnected: the other game sent keys for a role it does not hold"},
       {"a flood",
        [](HostingRig& h) {
          h.link->inbox.assign(1001, Encode(Ping{1, true}));
