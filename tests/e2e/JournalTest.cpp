@@ -162,3 +162,15 @@ TEST(MatchJournal, KeptRowIsTheBoardAndItsScriptKeepsItAgain) {
     EXPECT_EQ(LastKept(again).columns, kept.columns);
   }
 }
+
+// Abandoned after a finished match, a match is kept as not finished, with no
+// result: nothing of the match before carries over into its row.
+TEST(MatchJournal, AnAbandonedMatchAfterAFinishedOneIsKeptNotFinished) {
+  QTemporaryDir folder;
+  RunReplay("history " + folder.path().toStdString() + "\n" + Golden("hvh_one_over") +
+            "continue\n" + kEscapedInTheRunUp);
+  const KeptRow kept = LastKept(folder);
+  ASSERT_TRUE(kept.columns.contains("finished"));
+  EXPECT_EQ(kept.columns["finished"].toInt(), 0);
+  EXPECT_EQ(kept.columns["result"].toString(), "");
+}
