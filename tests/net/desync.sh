@@ -9,18 +9,9 @@ replay="$1" work="$2" port="$3"
 here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$work"
 cd "$work"
-rm -rf host.history join.history
+source "$here/pair.sh"
 
-{
-  echo "history $work/host.history"
-  sed "s/PORT/$port/; s/^begin$/begin\ntamper/" "$here/hvh_host.replay"
-  echo saved
-} | "$replay" >host.jsonl &
-host_pid=$!
-sleep 0.5
-{ echo "history $work/join.history"; sed "s/PORT/$port/" "$here/hvh_join.replay"; echo saved; } |
-  "$replay" >join.jsonl
-wait "$host_pid"
+play_pair "$port" "$port" "" 's/^begin$/begin\ntamper/'
 
 for side in host join; do
   grep -q '{"message": "The two games disagree"}' $side.jsonl ||

@@ -11,7 +11,7 @@ replay="$1" work="$2" port="$3" relay="${4:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
 mkdir -p "$work"
 cd "$work"
-rm -rf host.jsonl join.jsonl one.jsonl merged.replay host.history join.history
+rm -rf host.jsonl join.jsonl one.jsonl merged.replay
 
 join_port="$port"
 if [ -n "$relay" ]; then
@@ -21,18 +21,9 @@ if [ -n "$relay" ]; then
   trap 'kill "$relay_pid" 2>/dev/null || true' EXIT
 fi
 
-# Each keeps the match in a history of its own.
-{
-  echo "journal $work/merged.replay"
-  echo "history $work/host.history"
-  sed "s/PORT/$port/" "$here/hvh_host.replay"
-  echo saved
-} | "$replay" >host.jsonl &
-host_pid=$!
-sleep 0.5
-{ echo "history $work/join.history"; sed "s/PORT/$join_port/" "$here/hvh_join.replay"; echo saved; } |
-  "$replay" >join.jsonl
-wait "$host_pid"
+# Each keeps the match in a history of its own; the host journals it too.
+source "$here/pair.sh"
+play_pair "$port" "$join_port" "journal $work/merged.replay"$'\n'
 
 for side in host join; do
   grep -q '"finished":1,"network":1,"peer":"127.0.0.1","ending":""' $side.jsonl ||
