@@ -71,18 +71,21 @@ bool AudioDevice::Resume() {
   const RealTimeMeanwhile realTime;
   resume_(device_);
   paused_ = false;
+  started_ = std::chrono::steady_clock::now();
   return true;
 }
 
-// Resumed, OpenAL starts a new mixer, which uncorks the stream; the sound
-// server's word on the latency comes back a moment later, and until then the
-// latency reads 0: an effect started then would skip its lead-in and come
-// early. The mixer runs at real-time priority, so 2 ms is plenty, mostly.
+// Started or resumed, OpenAL starts a new mixer, which uncorks the stream;
+// the sound server's word on the latency comes back a moment later, and until
+// then the latency reads 0: an effect started then would skip its lead-in and
+// come early. That holds for every effect of those first moments, not only
+// the one that woke the device (Begin wakes it just before the first ball's
+// footfalls). The mixer runs at real-time priority, so 2 ms is plenty, mostly.
 void AudioDevice::AwaitLatency() const {
   using Clock = std::chrono::steady_clock;
   if (getInteger64_ == nullptr) return;
-  const Clock::time_point until = Clock::now() + std::chrono::milliseconds(10);
-  std::this_thread::sleep_for(std::chrono::milliseconds(2));
+  const Clock::time_point until = started_ + std::chrono::milliseconds(10);
+  std::this_thread::sleep_until(started_ + std::chrono::milliseconds(2));
   while (Now().latency <= 0 && Clock::now() < until)
     std::this_thread::sleep_for(std::chrono::microseconds(250));
 }

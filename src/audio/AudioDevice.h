@@ -6,6 +6,7 @@
 #include <AL/alc.h>
 #include <AL/alext.h>
 
+#include <chrono>
 #include <cstdint>
 #include <memory>
 
@@ -26,8 +27,9 @@ class AudioDevice {
   // device cannot pause.)
   void Pause();
   bool Resume();
-  // Just after Resume: waits (a few milliseconds) for the sound server to
-  // say how far behind the mix it plays again, so that Now() tells.
+  // Until the sound server has said how far behind the mix it plays since
+  // the device last started mixing, Now() cannot tell: waits for that (a few
+  // milliseconds at most, and only in the moments after a start).
   void AwaitLatency() const;
 
   // Where the mix stands, in nanoseconds: how much has been mixed so far
@@ -49,4 +51,5 @@ class AudioDevice {
   LPALCDEVICEPAUSESOFT pause_ = nullptr;           // ALC_SOFT_pause_device
   LPALCDEVICERESUMESOFT resume_ = nullptr;
   bool paused_ = false;
+  std::chrono::steady_clock::time_point started_ = std::chrono::steady_clock::now();
 };

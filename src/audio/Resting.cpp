@@ -13,16 +13,14 @@ Resting::~Resting() {
   watcher_.join();
 }
 
-bool Resting::Sounding(Clock::duration length) {
-  bool woke = false;
+void Resting::Sounding(Clock::duration length) {
   {
     const std::lock_guard lock(mutex_);
-    woke = device_.Resume();
+    device_.Resume();
     const Clock::time_point until = Clock::now() + length + kQuietBeforeRest;
     if (restAt_ == Clock::time_point::max() || until > restAt_) restAt_ = until;
   }
   changed_.notify_one();
-  return woke;
 }
 
 // Waits for the moment to rest, which each effect may push further away.

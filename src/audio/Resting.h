@@ -27,8 +27,8 @@ class Resting {
   Resting& operator=(const Resting&) = delete;
 
   // Something sounds for `length` from now: the device runs at least until
-  // then, and rests kQuietBeforeRest after. True when it was resting.
-  bool Sounding(Clock::duration length);
+  // then, and rests kQuietBeforeRest after.
+  void Sounding(Clock::duration length);
 
  private:
   // Well past the time an effect's end takes to leave the server's buffer,

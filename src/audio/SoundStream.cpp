@@ -16,7 +16,8 @@ void SoundStream::Play(SoundEffect effect) {
   const ALuint sound = bank_.Sound(effect);
   if (sound == 0) return;
   const auto asked = std::chrono::steady_clock::now();
-  if (resting_.Sounding(kHeardAfter + bank_.Length(effect))) device_->AwaitLatency();
+  resting_.Sounding(kHeardAfter + bank_.Length(effect));
+  device_->AwaitLatency();
   constexpr int kAttempts = 3;
   for (int attempt = 1;; ++attempt) {
     const AudioDevice::Timing before = device_->Now();

@@ -112,6 +112,12 @@ class AtTheServer : public ::testing::Test {
 // An over through the real loudspeaker at the game's pace: every effect the
 // game asks for heard whole, a fixed short time after it asked.
 TEST_F(AtTheServer, EveryEffectOfAnOverIsHeardWholeAndOnTime) {
+#ifdef __SANITIZE_ADDRESS__
+  // Under the sanitizers the game's every step is checked and slowed; the
+  // sound client starves now and then and an effect of the over comes out
+  // ragged. Whole and on time is judged in the plain build.
+  GTEST_SKIP() << "judged in the plain build, not under the sanitizers";
+#endif
   const auto scene = [] {
     Loudspeaker speaker(Sounds());
     EXPECT_TRUE(speaker.Open(10s));
