@@ -48,7 +48,7 @@ launch() {
 }
 
 # One ball: a medium pace, 5 to run in, 5 to fix the spot, then time to fly.
-bowl() { xdotool key 2; sleep 0.3; xdotool key 5; sleep 1.2; xdotool key 5; sleep 4; }
+bowl() { xdotool key 2; sleep 0.3; xdotool key 5; sleep 1.2; xdotool key 5; sleep 2; }
 
 finished_match() {
   xdotool key Tab Tab Tab ctrl+a  # Begin, the team names, the overs
@@ -59,7 +59,7 @@ finished_match() {
   for _ in 1 2 3 4; do
     bowl
     xdotool key space
-    sleep 1.5
+    sleep 1
     [[ -n "$(last_row "$file")" ]] && return
   done
 }
@@ -72,7 +72,7 @@ abandoned_match() {
   xdotool key 5
   sleep 0.5
   xdotool key Escape
-  sleep 1.5
+  sleep 0.5
 }
 
 for match in finished abandoned; do

@@ -166,6 +166,32 @@ TEST(Session, AHostilePeerEndsTheMatchWithAMessageAndTheGameGoesOn) {
   }
 }
 
+// The yield at whose start the host's first innings break has begun, in a
+// match of a ball an innings.
+long FirstBreakBegins() {
+  HostingRig h;
+  h.rig.forms.SetText(TextBox::Text3, "0");
+  long begins = -1;
+  h.everyYield = [&h, &begins](long yield) {
+    if (begins < 0 && h.rig.game.S.InningsBreak) begins = yield;
+  };
+  h.Play(-1, [] {});
+  return begins;
+}
+
+// The bowling side may end the innings break with Space, judged by the
+// moment it pressed: from the break's first tick, never the tick before.
+TEST(Session, SpaceFromTheBowlingSideCountsFromTheBreaksFirstTick) {
+  const long begins = FirstBreakBegins();
+  ASSERT_GT(begins, 40);
+  for (const auto& [yield, refused] : {std::pair{begins - 1, true}, std::pair{begins, false}}) {
+    HostingRig h;
+    h.rig.forms.SetText(TextBox::Text3, "0");
+    h.Play(yield, [&h] { h.lines = {"down 32", "up 32"}; });
+    EXPECT_EQ(h.rig.forms.messages.empty(), !refused) << "Space at yield " << yield;
+  }
+}
+
 TEST(Session, MalformedDatagramsAreDroppedAndCountedAndPlayGoesOn) {
   HostingRig h;
   h.Play(50, [&] {

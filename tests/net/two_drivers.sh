@@ -4,7 +4,8 @@
 # events, commentary and scorecards, and the match both played, run as one
 # script on one machine (the host's match journal), must give those again.
 #   two_drivers.sh REPLAY WORKDIR PORT [RELAY]
-# With RELAY (a program taking LISTEN_PORT TARGET_PORT), the joining driver
+# With RELAY (a program taking LISTEN_PORT TARGET_PORT and how bad the network
+# is: gallowby-relay), the joining driver
 # reaches the host through it.
 set -euo pipefail
 replay="$1" work="$2" port="$3" relay="${4:-}"
@@ -16,7 +17,9 @@ rm -rf host.jsonl join.jsonl one.jsonl merged.replay
 join_port="$port"
 if [ -n "$relay" ]; then
   join_port=$((port + 1))
-  "$relay" "$join_port" "$port" &
+  # Each way 0 to 8 ms late (so datagrams overtake each other), 5 % lost and
+  # 5 % twice over.
+  "$relay" "$join_port" "$port" 0 8 5 5 &
   relay_pid=$!
   trap 'kill "$relay_pid" 2>/dev/null || true' EXIT
 fi
