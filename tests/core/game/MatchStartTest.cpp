@@ -141,6 +141,20 @@ TEST(MatchStart, TheGeneratorIsSeededFromTheClockAtStart) {
   EXPECT_NE(stateAt(1000), Random().State());
 }
 
+// The match keeps its own time of day, a game delay a tick, and like a clock
+// it goes round at midnight.
+TEST(MatchStart, TheMatchClockGoesRoundAtMidnight) {
+  Rig rig;
+  rig.clock.ms = 86'399'990;
+  rig.forms.SetText(TextBox::Text4, "50");
+  std::int64_t after = -1;
+  BeginThenEscape(rig, {[&rig, &after] {
+                    rig.game.Timer1_Timer();
+                    after = rig.game.M.TimeOfDay();
+                  }});
+  EXPECT_EQ(after, 40);
+}
+
 TEST(MatchStart, BadBitmapsAreNamedAndTheFormIsKept) {
   const struct {
     const char* file;
