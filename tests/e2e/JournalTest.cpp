@@ -2,10 +2,12 @@
 // the driver, it gives back the same match, tick for tick.
 #include <gtest/gtest.h>
 
+#include <QJsonArray>
 #include <QSqlDatabase>
 #include <QSqlQuery>
 #include <QSqlRecord>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <fstream>
 #include <iterator>
 
@@ -105,10 +107,15 @@ TEST(MatchJournal, PlaysTheSameMatchAgain) {
 
 namespace {
 
-// The last match a history holds: its columns but its id and start, and its script.
+// The last match a history holds: its columns but its id and start, its
+// script, and its balls as innings, over and ball in the over.
+struct KeptBallAt {
+  int innings, over, ball;
+};
 struct KeptRow {
   QVariantMap columns;
   std::string script;
+  std::vector<KeptBallAt> balls;
 };
 
 KeptRow LastKept(const QTemporaryDir& folder) {
@@ -120,6 +127,11 @@ KeptRow LastKept(const QTemporaryDir& folder) {
     if (db.open() && query.exec("SELECT * FROM matches ORDER BY id DESC LIMIT 1") && query.next())
       for (int i = 0; i < query.record().count(); ++i)
         kept.columns[query.record().fieldName(i)] = query.value(i);
+    if (query.exec("SELECT innings, over, ball FROM balls WHERE match = (SELECT max(id) FROM "
+                   "matches) ORDER BY innings, over, ball"))
+      while (query.next())
+        kept.balls.push_back(
+            {query.value(0).toInt(), query.value(1).toInt(), query.value(2).toInt()});
   }
   QSqlDatabase::removeDatabase("last-kept");
   kept.script = kept.columns.take("script").toString().toStdString();
@@ -128,11 +140,25 @@ KeptRow LastKept(const QTemporaryDir& folder) {
   return kept;
 }
 
+int KeptBallsOf(const KeptRow& kept, int innings) {
+  return static_cast<int>(
+      std::count_if(kept.balls.begin(), kept.balls.end(),
+                    [innings](const KeptBallAt& b) { return b.innings == innings; }));
+}
+
+// The balls an innings' scorecard shows, over by over.
+int BallsShown(const QJsonObject& card) {
+  int balls = 0;
+  for (const QJsonValue& over : card["overs_detail"].toArray()) balls += over.toArray().size();
+  return balls;
+}
+
 }  // namespace
 
 // A match kept in the history, finished or abandoned by Escape: its row is
 // the board (both scores as the scorecard has them, the result dialog's line),
-// and its stored script, played again, keeps the same row.
+// its balls are those each innings' scorecard shows (each over's counted from
+// 1), and its stored script, played again, keeps the same row.
 TEST(MatchJournal, KeptRowIsTheBoardAndItsScriptKeepsItAgain) {
   const struct {
     const char* name;
@@ -156,6 +182,14 @@ TEST(MatchJournal, KeptRowIsTheBoardAndItsScriptKeepsItAgain) {
       if (card.isEmpty()) continue;
       EXPECT_EQ(kept.columns[side + "runs"].toInt(), card["runs"].toInt()) << side.toStdString();
       EXPECT_EQ(kept.columns[side + "wickets"].toInt(), card["wickets"].toInt());
+      EXPECT_EQ(KeptBallsOf(kept, card["innings"].toInt()), BallsShown(card)) << side.toStdString();
+    }
+    for (std::size_t i = 0; i < kept.balls.size(); ++i) {
+      const bool newOver = i == 0 || kept.balls[i].innings != kept.balls[i - 1].innings ||
+                           kept.balls[i].over != kept.balls[i - 1].over;
+      if (newOver) {
+        EXPECT_EQ(kept.balls[i].ball, 1) << "each over's balls counted from 1";
+      }
     }
     EXPECT_EQ(kept.columns["result"].toString(), result);
     RunReplay("history " + again.path().toStdString() + "\n" + kept.script);
