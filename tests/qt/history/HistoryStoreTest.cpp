@@ -6,8 +6,10 @@
 #include <QSqlQuery>
 #include <QTemporaryDir>
 #include <thread>
+#include <tuple>
 
 #include "qt/history/HistoryStore.h"
+#include "qt/history/MatchRecords.h"
 #include "qt/history/Schema.h"
 
 namespace {
@@ -135,4 +137,26 @@ TEST(HistoryStore, OlderFileIsMigrated) {
   EXPECT_EQ(Count(store, "PRAGMA user_version"), history::CurrentVersion());
   EXPECT_EQ(Count(store, "SELECT count(*) FROM matches WHERE team1 = 'Old' AND network = 0"), 1);
   EXPECT_EQ(Count(store, "SELECT count(*) FROM balls WHERE match = 2"), 2);
+}
+
+// A kept innings opened from the Matches window is the scorecard it was: a
+// wicket is no dot, a wide no ball of the over, and the wicket falls at the
+// score it fell at.
+TEST(HistoryStore, AKeptInningsReadsBackAsItsScorecard) {
+  QTemporaryDir folder;
+  Told told;
+  HistoryStore store(folder.path(), told.Tell());
+  KeptMatch match = AMatch("Owls", 5);
+  match.balls.push_back({.innings = 1, .over = 1, .ball = 3, .outcome = "No Run"});
+  match.balls.push_back(
+      {.innings = 1, .over = 1, .ball = 4, .outcome = "Wide", .runs = 1, .wide = true});
+  store.Keep(match);
+  const scorecard::InningsRecord innings = records::Innings(store.Database(), 1, 1);
+  EXPECT_EQ(std::tie(innings.runs, innings.wickets, innings.wides, innings.fours, innings.dots),
+            std::make_tuple(5, 1, 1, 1, 1));
+  EXPECT_EQ(innings.board.balls, 3);
+  ASSERT_EQ(innings.overs.size(), 1U);
+  EXPECT_EQ(innings.overs[0].symbols, (std::vector<std::string>{"4", "W", ".", "wd"}));
+  ASSERT_EQ(innings.fall.size(), 1U);
+  EXPECT_EQ(innings.fall[0].runs, 4);
 }
