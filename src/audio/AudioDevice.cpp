@@ -66,13 +66,12 @@ void AudioDevice::Pause() {
   paused_ = true;
 }
 
-bool AudioDevice::Resume() {
-  if (resume_ == nullptr || !paused_) return false;
+void AudioDevice::Resume() {
+  if (resume_ == nullptr || !paused_) return;
   const RealTimeMeanwhile realTime;
   resume_(device_);
   paused_ = false;
   started_ = std::chrono::steady_clock::now();
-  return true;
 }
 
 // Started or resumed, OpenAL starts a new mixer, which uncorks the stream;
@@ -83,10 +82,10 @@ bool AudioDevice::Resume() {
 // footfalls). The mixer runs at real-time priority, so 2 ms is plenty, mostly.
 void AudioDevice::AwaitLatency() const {
   using Clock = std::chrono::steady_clock;
-  if (getInteger64_ == nullptr) return;
   const Clock::time_point until = started_ + std::chrono::milliseconds(10);
+  if (getInteger64_ == nullptr || Clock::now() >= until) return;
   std::this_thread::sleep_until(started_ + std::chrono::milliseconds(2));
-  while (Now().latency <= 0 && Clock::now() < until)
+  while (Clock::now() < until && Now().latency <= 0)
     std::this_thread::sleep_for(std::chrono::microseconds(250));
 }
 

@@ -23,10 +23,9 @@ class AudioDevice {
   bool Connected() const;
 
   // Stops mixing and lets the sound server rest, the stream kept open; mixing
-  // again, from where it was: true when it did resume. (Nothing, where the
-  // device cannot pause.)
+  // again, from where it was. (Nothing, where the device cannot pause.)
   void Pause();
-  bool Resume();
+  void Resume();
   // Until the sound server has said how far behind the mix it plays since
   // the device last started mixing, Now() cannot tell: waits for that (a few
   // milliseconds at most, and only in the moments after a start).

@@ -185,11 +185,10 @@ TEST(MatchJournal, KeptRowIsTheBoardAndItsScriptKeepsItAgain) {
       EXPECT_EQ(KeptBallsOf(kept, card["innings"].toInt()), BallsShown(card)) << side.toStdString();
     }
     for (std::size_t i = 0; i < kept.balls.size(); ++i) {
-      const bool newOver = i == 0 || kept.balls[i].innings != kept.balls[i - 1].innings ||
-                           kept.balls[i].over != kept.balls[i - 1].over;
-      if (newOver) {
-        EXPECT_EQ(kept.balls[i].ball, 1) << "each over's balls counted from 1";
-      }
+      const KeptBallAt& b = kept.balls[i];
+      const KeptBallAt* before = i > 0 ? &kept.balls[i - 1] : nullptr;
+      const bool sameOver = before && before->innings == b.innings && before->over == b.over;
+      EXPECT_EQ(b.ball, sameOver ? before->ball + 1 : 1) << "each over's balls counted from 1";
     }
     EXPECT_EQ(kept.columns["result"].toString(), result);
     RunReplay("history " + again.path().toStdString() + "\n" + kept.script);

@@ -4,9 +4,8 @@
 # events, commentary and scorecards, and the match both played, run as one
 # script on one machine (the host's match journal), must give those again.
 #   two_drivers.sh REPLAY WORKDIR PORT [RELAY]
-# With RELAY (a program taking LISTEN_PORT TARGET_PORT and how bad the network
-# is: gallowby-relay), the joining driver
-# reaches the host through it.
+# With RELAY (gallowby-relay: LISTEN_PORT TARGET_PORT and how bad the network
+# is), the joining driver reaches the host through it.
 set -euo pipefail
 replay="$1" work="$2" port="$3" relay="${4:-}"
 here="$(cd "$(dirname "$0")" && pwd)"
